@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+
+// The few things the library and the game ask of the operating system that
+// tests must be able to control: time, sleeping, sounds, message boxes and
+// the shell. Production binds them to the system (SystemPlatform, defined in
+// the Windows layer); tests install their own with ScopedPlatform.
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // Milliseconds since the system started; wraps after about 49.7 days.
+    virtual std::uint32_t TickCount() = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+
+    // A WAVE image in memory, played asynchronously; null stops any sound.
+    virtual bool PlaySoundFromMemory(const void* wave) = 0;
+    // A "WAVE" resource of the program's own module, played asynchronously.
+    virtual bool PlaySoundFromResource(int resourceId) = 0;
+
+    // A message box with no owner; yields the button the user chose.
+    virtual int ShowMessageBox(const char* text, const char* caption, unsigned flags) = 0;
+    // The shell's "open" action on a document or web address.
+    virtual bool OpenWithShell(const char* address) = 0;
+};
+
+// The services in force: the installed ones, else the system's.
+PlatformServices& Platform();
+
+// The system's services. Defined by the Windows layer; a native test binary
+// defines it to return its own fake.
+PlatformServices& SystemPlatform();
+
+// Installs services for the lifetime of this object and puts the previous
+// ones back afterwards.
+class ScopedPlatform {
+public:
+    explicit ScopedPlatform(PlatformServices& services);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+private:
+    PlatformServices* previous = nullptr;
+};

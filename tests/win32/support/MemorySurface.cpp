@@ -1,0 +1,62 @@
+#include "tests/win32/support/MemorySurface.h"
+
+MemorySurface::MemorySurface(int surfaceWidth, int surfaceHeight)
+    : width(surfaceWidth), height(surfaceHeight)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    dc = CreateCompatibleDC(screen);
+    void* pixels = nullptr;
+    bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    ReleaseDC(nullptr, screen);
+    bits = static_cast<std::uint32_t*>(pixels);
+    previousBitmap = SelectObject(dc, bitmap);
+}
+
+MemorySurface::~MemorySurface()
+{
+    SelectObject(dc, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+COLORREF MemorySurface::Pixel(int x, int y) const
+{
+    GdiFlush();
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return CLR_INVALID;
+    std::uint32_t argb = bits[y * width + x];
+    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+void MemorySurface::Fill(COLORREF colour)
+{
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+}
+
+void MemorySurface::CopyFromWindow(HWND window)
+{
+    HDC source = GetDC(window);
+    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
+}
+
+int MemorySurface::CountDifferences(const MemorySurface& other) const
+{
+    GdiFlush();
+    int differences = 0;
+    for (int y = 0; y < height && y < other.height; ++y)
+        for (int x = 0; x < width && x < other.width; ++x)
+            if ((bits[y * width + x] & 0xFFFFFF) != (other.bits[y * other.width + x] & 0xFFFFFF))
+                ++differences;
+    return differences;
+}

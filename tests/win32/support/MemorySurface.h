@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// A 32-bit top-down DIB selected into a memory drawing context: something to
+// paint into and read back pixel by pixel without a screen.
+class MemorySurface {
+public:
+    MemorySurface(int width, int height);
+    ~MemorySurface();
+    MemorySurface(const MemorySurface&) = delete;
+    MemorySurface& operator=(const MemorySurface&) = delete;
+
+    HDC Context() const { return dc; }
+    int Width() const { return width; }
+    int Height() const { return height; }
+
+    // The pixel as a COLORREF (0x00BBGGRR); flushes GDI first.
+    COLORREF Pixel(int x, int y) const;
+    void Fill(COLORREF colour);
+    // Copies the client area of a window as it is on screen.
+    void CopyFromWindow(HWND window);
+    // Number of pixels that differ from the other surface.
+    int CountDifferences(const MemorySurface& other) const;
+
+private:
+    int width = 0;
+    int height = 0;
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    std::uint32_t* bits = nullptr;
+};

@@ -1,0 +1,34 @@
+# Sourced by the scripts: gives them an X display, starting Xvfb when there is none.
+# Sets DISPLAY and, when it started a server, WEXA_XVFB_PID.
+wexa_ensure_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        WEXA_XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 50); do
+            if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$WEXA_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$WEXA_XVFB_PID" 2>/dev/null
+        unset WEXA_XVFB_PID
+    done
+    echo "no X display could be started" >&2
+    return 1
+}
+
+wexa_stop_display() {
+    if [ -n "${WEXA_XVFB_PID:-}" ]; then
+        kill "$WEXA_XVFB_PID" 2>/dev/null
+        wait "$WEXA_XVFB_PID" 2>/dev/null
+        unset WEXA_XVFB_PID
+    fi
+}

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (as root).
+# Quick when everything is present; never fails because 32-bit Wine is missing.
+set -u
+
+packages=(
+    cmake ninja-build g++ make pkg-config
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
+    googletest libgtest-dev
+    wine wine64
+    xvfb xauth x11-utils xdotool imagemagick
+    python3 python3-pil fonts-dejavu-core fonts-urw-base35
+)
+
+sudo_prefix=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_prefix=(sudo)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    # An index of one architecture may fail to download; carry on with the others.
+    "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update ||
+        echo "setup: apt-get update reported errors; continuing with the indexes it has"
+    "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends "${missing[@]}" || {
+        echo "setup: could not install ${missing[*]}" >&2
+        exit 1
+    }
+fi
+
+# 32-bit Wine is a bonus that lets the tests run the i686 build too. Try it
+# once per machine, in a step of its own, and undo the i386 architecture when
+# it does not install so later apt runs stay clean.
+marker=/var/lib/wexa-setup/wine32-tried
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" &&
+    [ ! -e "$marker" ]; then
+    echo "setup: trying 32-bit Wine (optional)"
+    "${sudo_prefix[@]}" mkdir -p "$(dirname "$marker")"
+    "${sudo_prefix[@]}" touch "$marker"
+    if "${sudo_prefix[@]}" dpkg --add-architecture i386 &&
+        { "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true; } &&
+        "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends wine32:i386 >/dev/null 2>&1; then
+        echo "setup: 32-bit Wine installed"
+    else
+        echo "setup: 32-bit Wine is not available here; the i686 build is compiled but not run"
+        if ! dpkg -l | awk '{print $2}' | grep -q ':i386$'; then
+            "${sudo_prefix[@]}" dpkg --remove-architecture i386 2>/dev/null || true
+            "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true
+        fi
+    fi
+fi
+exit 0

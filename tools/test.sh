@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native core (plain and under the
+# sanitizers), the Windows layer under Wine, and the program end to end.
+# Exits non-zero when anything fails.
+set -u
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/.." && pwd)
+export WEXA_BUILD=${WEXA_BUILD:-$root/build}
+build=$WEXA_BUILD
+
+bash "$here/setup.sh" || exit 1
+bash "$here/build.sh" || exit 1
+
+passed=0
+failed=0
+status=0
+
+# Runs CTest in one build folder and adds its counts to the totals.
+run_ctest() {
+    local dir=$1
+    shift
+    local log=$dir/ctest.log
+    echo "=== tests: $(basename "$dir")"
+    ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log"
+    local summary
+    summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -z "$summary" ]; then
+        echo "tests: no summary from $(basename "$dir")" >&2
+        status=1
+        return
+    fi
+    local bad total
+    bad=$(echo "$summary" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+    total=$(echo "$summary" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+    [ "$bad" -eq 0 ] || status=1
+}
+
+run_ctest "$build/native" -j 2
+run_ctest "$build/sanitize" -j 2
+
+# The Windows layer: a display, the private prefix, and one persistent
+# wineserver whose helpers do not hold CTest's pipes open.
+source "$here/display.sh"
+wexa_ensure_display || exit 1
+export WINEPREFIX=$build/wineprefix
+bash "$here/wine-prefix.sh" || { echo "tests: could not make the Wine prefix" >&2; exit 1; }
+export WINEDEBUG=-all
+wineserver -p </dev/null >/dev/null 2>&1
+"$here/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+
+run_ctest "$build/x86_64"
+if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    run_ctest "$build/i686"
+else
+    echo "=== tests: i686 built, not run (no 32-bit Wine on this machine)"
+fi
+
+wineserver -k </dev/null >/dev/null 2>&1
+wexa_stop_display
+
+echo "total: $passed passed, $failed failed"
+exit $status

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs a Windows program under the build's private Wine prefix, with our own
+# cards.dll preferred over Wine's built-in one and no Mono or Gecko prompts.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+export WINEPREFIX=${WINEPREFIX:-$here/../build/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="cards=n;mscoree,mshtml="
+exec wine "$@"
