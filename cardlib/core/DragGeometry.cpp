@@ -1,0 +1,99 @@
+#include "cardlib/core/DragGeometry.h"
+
+#include <algorithm>
+
+namespace {
+int Magnitude(int value)
+{
+    return value < 0 ? -value : value;
+}
+
+// The overlap of two equal-length spans starting at `from` and `to`, and
+// where it lies inside each: from its place relative to the old span to its
+// place relative to the new one.
+int SharedSpan(int from, int to, int length, int& source, int& destination)
+{
+    const int shared = length - Magnitude(to - from);
+    if (to <= from) {
+        source = 0;
+        destination = length - shared;
+    } else {
+        source = length - shared;
+        destination = 0;
+    }
+    return shared;
+}
+} // namespace
+
+DragSize DragImageSize(int count, int xOffset, int yOffset, int cardWidth, int cardHeight)
+{
+    return {Magnitude(xOffset) * (count - 1) + cardWidth, Magnitude(yOffset) * (count - 1) + cardHeight};
+}
+
+DragPoint GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, int yOffset,
+                     int cardCount, int dragCount)
+{
+    const int below = cardCount - dragCount;
+    DragPoint grab{pressX - xOffset * below - regionX, pressY - yOffset * below - regionY};
+    // With a negative offset the image starts at the top taken card.
+    if (xOffset < 0)
+        grab.x -= (dragCount - 1) * xOffset;
+    if (yOffset < 0)
+        grab.y -= (dragCount - 1) * yOffset;
+    return grab;
+}
+
+DragPoint RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset)
+{
+    return {xOffset >= 0 ? -xOffset * stayCount : -(count + stayCount - 1) * xOffset,
+            yOffset >= 0 ? -yOffset * stayCount : -(count + stayCount - 1) * yOffset};
+}
+
+DragPoint StayingCardPosition(DragPoint origin, int index, int xOffset, int yOffset)
+{
+    return {origin.x + xOffset * index, origin.y + yOffset * index};
+}
+
+DragPoint TakenCardPosition(int index, int count, int xOffset, int yOffset)
+{
+    return {xOffset >= 0 ? xOffset * index : -(count - 1 - index) * xOffset,
+            yOffset >= 0 ? yOffset * index : -(count - 1 - index) * yOffset};
+}
+
+DragPoint EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight)
+{
+    return {xOffset < 0 ? image.width - cardWidth : 0, yOffset < 0 ? image.height - cardHeight : 0};
+}
+
+bool SharedBackgroundBlock(DragPoint from, DragPoint to, DragSize image, BlockCopy& block)
+{
+    BlockCopy shared;
+    shared.width = SharedSpan(from.x, to.x, image.width, shared.sourceX, shared.destinationX);
+    shared.height = SharedSpan(from.y, to.y, image.height, shared.sourceY, shared.destinationY);
+    if (shared.IsEmpty())
+        return false;
+    block = shared;
+    return true;
+}
+
+BlockCopy WindowCopyIntoImage(DragPoint to, DragSize image)
+{
+    const int skipX = to.x < 0 ? -to.x : 0;
+    const int skipY = to.y < 0 ? -to.y : 0;
+    BlockCopy copy;
+    copy.sourceX = to.x + skipX;
+    copy.sourceY = to.y + skipY;
+    copy.destinationX = skipX;
+    copy.destinationY = skipY;
+    copy.width = std::max(0, image.width - skipX);
+    copy.height = std::max(0, image.height - skipY);
+    return copy;
+}
+
+void DropTargetChooser::Consider(int index, bool visible, int score)
+{
+    if (visible && score > best) {
+        best = score;
+        chosen = index;
+    }
+}

@@ -1,0 +1,120 @@
+#include "cardlib/core/Animation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+std::ostream& operator<<(std::ostream& out, AnimationFrame frame)
+{
+    return out << "(" << frame.x << ", " << frame.y << ")";
+}
+
+namespace {
+
+struct PathCase {
+    std::string name;
+    int startX, startY, destinationX, destinationY;
+    double step;
+    std::vector<AnimationFrame> frames;
+};
+
+TEST(AnimationPath, FramesFollowTheLineAndEndExactlyAtTheDestination)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const PathCase cases[] = {
+        {"right along one axis", 0, 0, 100, 0, 32, {{32, 0}, {64, 0}, {96, 0}, {100, 0}}},
+        {"landing exactly on the destination", 0, 0, 64, 0, 32, {{32, 0}, {64, 0}}},
+        {"ten frames for 320 pixels", 0, 7, 320, 7, 32,
+         {{32, 7}, {64, 7}, {96, 7}, {128, 7}, {160, 7}, {192, 7}, {224, 7}, {256, 7}, {288, 7}, {320, 7}}},
+        {"left along one axis", 100, 50, 0, 50, 32, {{68, 50}, {36, 50}, {4, 50}, {0, 50}}},
+        {"up into negative rows", 10, 10, 10, -40, 20, {{10, -10}, {10, -30}, {10, -40}}},
+        {"crossing zero truncates toward zero", -50, 0, 10, 0, 32, {{-18, 0}, {10, 0}}},
+        {"wholly left of the window", -10, 3, -70, 3, 25, {{-35, 3}, {-60, 3}, {-70, 3}}},
+        {"3-4-5 diagonal", 0, 0, 60, 80, 25, {{15, 20}, {30, 40}, {45, 60}, {60, 80}}},
+        {"shallow diagonal truncates", 0, 0, 100, 30, 32, {{30, 9}, {61, 18}, {91, 27}, {100, 30}}},
+        {"diagonal up and left", 200, 150, 100, 100, 40, {{164, 132}, {128, 114}, {100, 100}}},
+        {"start and destination coincide", 5, 5, 5, 5, 32, {{5, 5}}},
+        {"step longer than the slide", 0, 0, 10, 5, 32, {{10, 5}}},
+        {"a step of zero jumps", 0, 0, 100, 0, 0, {{100, 0}}},
+        {"a negative step jumps", 0, 0, 100, 40, -8, {{100, 40}}},
+        {"a step that is not a number jumps", 0, 0, 100, 40, nan, {{100, 40}}},
+    };
+    for (const PathCase& c : cases) {
+        EXPECT_EQ(AnimationPath(c.startX, c.startY, c.destinationX, c.destinationY, c.step), c.frames)
+            << c.name;
+    }
+}
+
+// Every slide the game can ask for ends where it should, in about
+// distance / step frames, without a frame further than one step (plus the
+// truncation) from the one before. Truncation toward zero can land on the
+// destination up to a pixel per axis early, hence the slack below.
+TEST(AnimationPath, EverySlideArrivesWithEvenSteps)
+{
+    const int starts[][2] = {{0, 0}, {-30, 17}, {640, 480}, {5, 498}};
+    const int destinations[][2] = {{0, 0}, {1, 0}, {0, -1}, {360, 178}, {-71, -96}, {706, 3}, {5, 10}};
+    const double steps[] = {1, 20, 32, 80};
+    for (const auto& start : starts) {
+        for (const auto& destination : destinations) {
+            for (double step : steps) {
+                std::vector<AnimationFrame> frames =
+                    AnimationPath(start[0], start[1], destination[0], destination[1], step);
+                const double distance = std::hypot(destination[0] - start[0], destination[1] - start[1]);
+                const auto most = static_cast<std::size_t>(std::max(1.0, std::ceil(distance / step))) + 1;
+                const auto least = static_cast<std::size_t>(std::max(1.0, std::ceil((distance - 1.5) / step)));
+                ASSERT_FALSE(frames.empty());
+                EXPECT_EQ(frames.back(), (AnimationFrame{destination[0], destination[1]}));
+                EXPECT_LE(frames.size(), most) << distance << " / " << step;
+                EXPECT_GE(frames.size(), least) << distance << " / " << step;
+                AnimationFrame previous{start[0], start[1]};
+                for (AnimationFrame frame : frames) {
+                    EXPECT_LE(std::hypot(frame.x - previous.x, frame.y - previous.y), step + 2.0);
+                    previous = frame;
+                }
+            }
+        }
+    }
+}
+
+struct DestinationCase {
+    std::string name;
+    int targetX, targetY, xOffset, yOffset, targetCount, movedCount;
+    AnimationFrame destination;
+};
+
+TEST(SlideDestination, LandsOnTheNextPlaceOfTheTargetsFan)
+{
+    const DestinationCase cases[] = {
+        {"empty pile, no fan", 100, 200, 0, 0, 0, 1, {100, 200}},
+        {"fanned right onto three cards", 100, 200, 12, 0, 3, 2, {136, 200}},
+        {"fanned down onto an empty pile", 100, 200, 0, 15, 0, 3, {100, 200}},
+        {"fanned down onto one card", 360, 178, 0, 15, 1, 1, {360, 193}},
+        {"fanned left: the image starts at the top card", 100, 200, -12, 0, 3, 2, {52, 200}},
+        {"fanned up: the image starts at the top card", 100, 200, 0, -20, 2, 3, {100, 120}},
+        {"fanned up and left, one card", 100, 200, -5, -7, 1, 1, {95, 193}},
+    };
+    for (const DestinationCase& c : cases) {
+        AnimationFrame destination =
+            SlideDestination(c.targetX, c.targetY, c.xOffset, c.yOffset, c.targetCount, c.movedCount);
+        EXPECT_EQ(destination, c.destination) << c.name;
+    }
+}
+
+TEST(AnimationStep, StartsAt32AndIgnoresStepsBelowOnePixel)
+{
+    EXPECT_EQ(AnimationStep(), 32.0);
+    const struct {
+        int pixels;
+        double expected;
+    } cases[] = {{80, 80.0}, {20, 20.0}, {0, 20.0}, {-5, 20.0}, {1, 1.0}, {32, 32.0}};
+    for (const auto& c : cases) {
+        SetAnimationStep(c.pixels);
+        EXPECT_EQ(AnimationStep(), c.expected) << "after SetAnimationStep(" << c.pixels << ")";
+    }
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+#include "cardlib/core/DragGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+std::ostream& operator<<(std::ostream& out, DragPoint point)
+{
+    return out << "(" << point.x << ", " << point.y << ")";
+}
+
+std::ostream& operator<<(std::ostream& out, DragSize size)
+{
+    return out << size.width << " x " << size.height;
+}
+
+std::ostream& operator<<(std::ostream& out, const BlockCopy& block)
+{
+    return out << block.width << " x " << block.height << " from (" << block.sourceX << ", " << block.sourceY
+               << ") to (" << block.destinationX << ", " << block.destinationY << ")";
+}
+
+namespace {
+
+constexpr int cardWidth = 71;
+constexpr int cardHeight = 96;
+constexpr DragSize oneCard{cardWidth, cardHeight};
+
+TEST(DragImageSize, GrowsByOneOffsetPerExtraCard)
+{
+    const struct {
+        int count, xOffset, yOffset;
+        DragSize size;
+    } cases[] = {
+        {1, 12, 0, {71, 96}},  {2, 12, 0, {83, 96}},   {3, 0, 15, {71, 126}},
+        {3, -12, -20, {95, 136}}, {4, 0, 0, {71, 96}}, {5, 8, 0, {103, 96}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DragImageSize(c.count, c.xOffset, c.yOffset, cardWidth, cardHeight), c.size)
+            << c.count << " cards at (" << c.xOffset << ", " << c.yOffset << ")";
+    }
+}
+
+TEST(GrabOffset, KeepsThePointerOverTheSameSpotOfTheImage)
+{
+    const struct {
+        std::string name;
+        int pressX, pressY, regionX, regionY, xOffset, yOffset, cardCount, dragCount;
+        DragPoint grab;
+    } cases[] = {
+        {"top 2 of 5 fanned right", 45, 30, 5, 10, 12, 0, 5, 2, {4, 20}},
+        {"top card of a pile", 400, 250, 360, 178, 0, 15, 1, 1, {40, 72}},
+        {"all 3 fanned down", 20, 35, 10, 30, 0, 15, 3, 3, {10, 5}},
+        {"top 2 of 5 fanned left", 160, 150, 200, 100, -12, 0, 5, 2, {8, 50}},
+        {"top 3 of 4 fanned up", 60, 250, 50, 300, 0, -20, 4, 3, {10, 10}},
+        {"press left of the window", -5, -2, 0, 0, 0, 0, 1, 1, {-5, -2}},
+    };
+    for (const auto& c : cases) {
+        DragPoint grab = GrabOffset(c.pressX, c.pressY, c.regionX, c.regionY, c.xOffset, c.yOffset,
+                                    c.cardCount, c.dragCount);
+        EXPECT_EQ(grab, c.grab) << c.name;
+    }
+}
+
+// The staying cards and the taken ones land on the same window pixels as the
+// region draws them: image corner + position inside = region corner + i × offset.
+TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
+{
+    const struct {
+        std::string name;
+        int count, stayCount, xOffset, yOffset;
+        DragPoint origin;
+        std::vector<DragPoint> staying;
+        std::vector<DragPoint> taken;
+    } cases[] = {
+        {"one card alone", 1, 0, 0, 15, {0, 0}, {}, {{0, 0}}},
+        {"top 2 of 5 fanned right", 2, 3, 12, 0, {-36, 0}, {{-36, 0}, {-24, 0}, {-12, 0}}, {{0, 0}, {12, 0}}},
+        {"top 2 of 5 fanned left", 2, 3, -12, 0, {48, 0}, {{48, 0}, {36, 0}, {24, 0}}, {{12, 0}, {0, 0}}},
+        {"top 3 of 4 fanned up", 3, 1, 0, -20, {0, 60}, {{0, 60}}, {{0, 40}, {0, 20}, {0, 0}}},
+        {"top 1 of 3 fanned down and right", 1, 2, 8, 15, {-16, -30}, {{-16, -30}, {-8, -15}}, {{0, 0}}},
+    };
+    for (const auto& c : cases) {
+        DragPoint origin = RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset);
+        EXPECT_EQ(origin, c.origin) << c.name;
+        for (int i = 0; i < c.stayCount; ++i)
+            EXPECT_EQ(StayingCardPosition(origin, i, c.xOffset, c.yOffset), c.staying[i]) << c.name << " staying " << i;
+        for (int i = 0; i < c.count; ++i)
+            EXPECT_EQ(TakenCardPosition(i, c.count, c.xOffset, c.yOffset), c.taken[i]) << c.name << " taken " << i;
+    }
+}
+
+TEST(EmptyOutlinePosition, SitsAtTheRegionCornerInsideTheImage)
+{
+    const struct {
+        DragSize image;
+        int xOffset, yOffset;
+        DragPoint position;
+    } cases[] = {
+        {{71, 96}, 0, 0, {0, 0}},     {{95, 96}, 12, 0, {0, 0}},    {{95, 96}, -12, 0, {24, 0}},
+        {{71, 136}, 0, -20, {0, 40}}, {{83, 111}, -12, -15, {12, 15}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EmptyOutlinePosition(c.image, c.xOffset, c.yOffset, cardWidth, cardHeight), c.position)
+            << c.image << " at (" << c.xOffset << ", " << c.yOffset << ")";
+        // Same place as the region's origin when no card stays.
+        const int count = c.xOffset ? (c.image.width - cardWidth) / std::abs(c.xOffset) + 1
+                                    : (c.yOffset ? (c.image.height - cardHeight) / std::abs(c.yOffset) + 1 : 1);
+        EXPECT_EQ(RegionOriginInImage(count, 0, c.xOffset, c.yOffset), c.position);
+    }
+}
+
+TEST(SharedBackgroundBlock, MovesTheCommonPartToItsNewPlaceInThePicture)
+{
+    const struct {
+        std::string name;
+        DragPoint from, to;
+        BlockCopy block;
+    } cases[] = {
+        {"right and down", {100, 100}, {110, 105}, {10, 5, 0, 0, 61, 91}},
+        {"left and up", {100, 100}, {90, 95}, {0, 0, 10, 5, 61, 91}},
+        {"no move", {100, 100}, {100, 100}, {0, 0, 0, 0, 71, 96}},
+        {"right and up", {100, 100}, {130, 60}, {30, 0, 0, 40, 41, 56}},
+        {"one pixel short of apart", {100, 100}, {170, 195}, {70, 95, 0, 0, 1, 1}},
+        {"left of the window", {-20, -30}, {-10, -35}, {10, 0, 0, 5, 61, 91}},
+    };
+    for (const auto& c : cases) {
+        BlockCopy block;
+        ASSERT_TRUE(SharedBackgroundBlock(c.from, c.to, oneCard, block)) << c.name;
+        EXPECT_EQ(block, c.block) << c.name;
+    }
+}
+
+TEST(SharedBackgroundBlock, PlacesThatOnlyTouchOrLieApartShareNothing)
+{
+    const std::pair<DragPoint, DragPoint> cases[] = {
+        {{100, 100}, {171, 100}}, {{100, 100}, {100, 196}}, {{100, 100}, {29, 4}},
+        {{100, 100}, {-200, 100}}, {{100, 100}, {150, 300}},
+    };
+    for (const auto& c : cases) {
+        BlockCopy block{1, 2, 3, 4, 5, 6};
+        EXPECT_FALSE(SharedBackgroundBlock(c.first, c.second, oneCard, block)) << c.first << " -> " << c.second;
+        EXPECT_EQ(block, (BlockCopy{1, 2, 3, 4, 5, 6}));
+    }
+}
+
+TEST(WindowCopyIntoImage, LeavesOutNegativeWindowCoordinates)
+{
+    const struct {
+        DragPoint to;
+        BlockCopy copy;
+    } cases[] = {
+        {{50, 60}, {50, 60, 0, 0, 71, 96}},
+        {{0, 0}, {0, 0, 0, 0, 71, 96}},
+        {{-20, 10}, {0, 10, 20, 0, 51, 96}},
+        {{15, -40}, {15, 0, 0, 40, 71, 56}},
+        {{-20, -30}, {0, 0, 20, 30, 51, 66}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WindowCopyIntoImage(c.to, oneCard), c.copy) << c.to;
+}
+
+TEST(WindowCopyIntoImage, AnImageWhollyOutsideCopiesNothing)
+{
+    const DragPoint cases[] = {{-71, 0}, {-80, 5}, {0, -96}, {-500, -500}};
+    for (DragPoint to : cases)
+        EXPECT_TRUE(WindowCopyIntoImage(to, oneCard).IsEmpty()) << to;
+}
+
+TEST(DropTargetChooser, HighestScoreWinsAndTheEarliestOnATie)
+{
+    struct Candidate {
+        bool visible;
+        int score;
+    };
+    const struct {
+        std::string name;
+        std::vector<Candidate> regions;
+        int chosen;
+    } cases[] = {
+        {"no regions", {}, -1},
+        {"only zero scores", {{true, 0}, {true, 0}}, -1},
+        {"highest in the middle", {{true, 30}, {true, 50}, {true, 40}}, 1},
+        {"tie goes to the earliest", {{true, 50}, {true, 50}}, 0},
+        {"later tie after a lower one", {{true, 10}, {true, 60}, {true, 60}}, 1},
+        {"invisible never wins", {{false, 90}, {true, 10}}, 1},
+        {"only invisible", {{false, 90}}, -1},
+        {"invisible between equals", {{true, 20}, {false, 80}, {true, 20}}, 0},
+        {"one percent is enough", {{true, 0}, {true, 0}, {true, 1}}, 2},
+        {"all full", {{true, 100}, {true, 100}, {false, 100}}, 0},
+    };
+    for (const auto& c : cases) {
+        DropTargetChooser chooser;
+        for (std::size_t i = 0; i < c.regions.size(); ++i)
+            chooser.Consider(static_cast<int>(i), c.regions[i].visible, c.regions[i].score);
+        EXPECT_EQ(chooser.Chosen(), c.chosen) << c.name;
+    }
+}
+
+} // namespace
