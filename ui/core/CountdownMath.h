@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/core/Box.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The arithmetic of the countdown bar: where the used-up part ends, how many
+// seconds are left, when the warning sounds, and the colours and marks of the
+// bar. Ticks are the platform's millisecond count, which wraps after about
+// 49.7 days; every difference of ticks is taken in unsigned 32 bits so that a
+// countdown running across the wrap still measures the right time.
+namespace countdown {
+
+constexpr int timerId = 10;
+constexpr unsigned timerPeriod = 50;
+constexpr std::uint32_t usedUpColour = 0x00644000;
+constexpr std::uint32_t outerFrameColour = 0x00DECEA5;
+constexpr std::uint32_t innerFrameColour = 0x007B5A21;
+
+// Milliseconds since `startTick`, right across a wrap of the tick count.
+std::uint32_t Elapsed(std::uint32_t startTick, std::uint32_t now);
+
+// Height in pixels of the used-up part of a bar `height` pixels high: the
+// bar covers height - 4 pixels in `duration` seconds. A duration of 0 gives
+// a bar that is used up at once.
+std::uint32_t BarPosition(std::uint32_t startTick, std::uint32_t now, int height, std::uint32_t duration);
+
+// True once the used-up part has passed the bottom of the bar's inside, or
+// at once for a duration of 0, or when the time has run out on a bar too
+// short to show anything.
+bool IsTimeUp(std::uint32_t position, std::uint32_t startTick, std::uint32_t now, int height,
+              std::uint32_t duration);
+
+// Counts duration, duration - 1, ... 1 while running, wrapping round after
+// `duration` seconds; 0 when stopped (startTick 0) or when the duration is 0.
+std::uint32_t SecondsLeft(std::uint32_t startTick, std::uint32_t now, std::uint32_t duration);
+
+// The warning sounds with 20 seconds left and in the last ten, once a second
+// on the tick counter's second boundaries (the tick comes every 50 ms).
+bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now);
+
+// What one timer tick paints dark: from one row above the last drawn
+// position down to the new one, inside the frames. Nothing before the bar
+// has moved past its top rows, or when there is nothing new to cover.
+std::optional<Box> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width);
+
+// The rows of the dots on the inner frame, every height / 40 pixels. A bar
+// under 40 pixels high gets none (a step of 0 would never end).
+std::vector<int> TickDotRows(int height);
+
+struct GradientRow {
+    int y = 0;
+    std::uint32_t colour = 0; // 0x00BBGGRR
+};
+
+// The colour of each row 2 .. height - 2 of the bar's gradient, azure at the
+// top through green to orange-red at the bottom. Channels keep their low
+// eight bits, so very tall bars wrap the red round.
+std::vector<GradientRow> GradientRows(int height);
+
+} // namespace countdown

@@ -1,0 +1,35 @@
+#include "ui/core/PanelLayout.h"
+
+#include <cstring>
+
+namespace panel {
+
+Box PictureClip(int imageWidth, int imageHeight)
+{
+    return {imageWidth / 9, imageHeight / 6 + 29, (9 * imageWidth) / 10 + 1, imageHeight + 28};
+}
+
+bool ClipsPicture(std::uint32_t tableColour) { return tableColour != pictureGround; }
+
+std::string ValueText(int value) { return value == -1 ? std::string() : std::to_string(value); }
+
+PixelPoint NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth)
+{
+    const Box area{0, 2, imageWidth, imageHeight};
+    // Signed throughout: the wide texts give a negative difference to halve.
+    const long long spare = static_cast<long long>(area.Width()) - static_cast<long long>(characters) * measuredWidth;
+    int x = area.left + static_cast<int>(spare / 2);
+    x += characters >= 2 ? 2 : -2;
+    return {x, area.bottom - area.top};
+}
+
+Box LabelBand(int panelWidth, int textHeight) { return {0, 0, panelWidth, textHeight}; }
+
+PixelPoint LabelOrigin(int panelWidth, int textWidth, int textHeight)
+{
+    return {panelWidth / 2 - textWidth / 2, textHeight / 2};
+}
+
+bool FitsLabel(const char* text) { return text && std::strlen(text) <= labelCapacity; }
+
+} // namespace panel

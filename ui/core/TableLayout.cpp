@@ -1,0 +1,13 @@
+#include "ui/core/TableLayout.h"
+
+TableChildren LayOutTableChildren(int width, int height, int cardWidth, int cardHeight, int bannerWidth,
+                                  int bannerHeight)
+{
+    const int panelsRight = width - (7 * cardWidth) / 4;
+    TableChildren children;
+    children.clock = Box::At(width - cardWidth / 2, 10, 14, height - (2 * cardHeight) / 3 - 8);
+    children.banner = Box::At(width - bannerWidth - 25, height - 46, bannerWidth, bannerHeight);
+    children.cardsPanel = Box::At(panelsRight - 154, 10, statusPanelWidth, statusPanelHeight);
+    children.levelPanel = Box::At(panelsRight + 11, 10, statusPanelWidth, statusPanelHeight);
+    return children;
+}
