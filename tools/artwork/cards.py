@@ -10,7 +10,7 @@ WIDTH, HEIGHT = 71, 96
 WHITE = (255, 255, 255)
 RANKS = ("A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K")
 
-INDEX_FONT = "DejaVuSerifCondensed-Bold.ttf"
+INDEX_FONT = "C059-Bold.otf"
 INDEX_CENTRE_X = 8.0          # centre line of the corner index column
 INDEX_TOP = 4.0               # top of the rank characters
 INDEX_RANK_HEIGHT = 9.0       # cap height of the rank characters
@@ -71,7 +71,7 @@ def _draw_index(image, pen, suit, rank):
     position = (round(INDEX_CENTRE_X * s - mask.width / 2), round(baseline + top))
     image.paste(suit_colour(suit), position + (position[0] + mask.width,
                                               position[1] + mask.height), mask)
-    pip_y = INDEX_TOP + INDEX_RANK_HEIGHT + 2.2 + INDEX_PIP_HEIGHT / 2
+    pip_y = INDEX_TOP + INDEX_RANK_HEIGHT + 3.6 + INDEX_PIP_HEIGHT / 2
     draw_suit(pen, suit, INDEX_CENTRE_X, pip_y, INDEX_PIP_HEIGHT)
     box = [v * s for v in INDEX_BOX]
     corner = image.crop(box).transpose(Image.Transpose.ROTATE_180)

@@ -79,7 +79,8 @@ SHAPES = {
 
 def draw_suit(pen, suit, cx, cy, height, fill=None, turned=False):
     """Draw a suit symbol of the given height centred on (cx, cy)."""
-    fill = fill or suit_colour(suit)
+    if fill is None:
+        fill = suit_colour(suit)
     k = -height if turned else height
     for kind, data in SHAPES[suit]:
         if kind == "poly":
