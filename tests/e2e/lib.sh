@@ -1,0 +1,67 @@
+# Sourced by the end-to-end tests: start the real program under Wine on the
+# test display, find its window, look at its pixels, and send it input.
+# Expects DISPLAY and WINEPREFIX set (tools/test.sh does that).
+
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+e2e_failures=0
+e2e_shot=""
+e2e_pid=""
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    e2e_failures=$((e2e_failures + 1))
+}
+
+e2e_check() { # description, expected, actual
+    if [ "$2" = "$3" ]; then
+        echo "ok: $1"
+    else
+        e2e_fail "$1: expected '$2', got '$3'"
+    fi
+}
+
+# Starts a Windows program (path, arguments...) in the background.
+e2e_start() {
+    "$e2e_root/tools/wine-run.sh" "$@" </dev/null >/dev/null 2>&1 &
+    e2e_pid=$!
+}
+
+# Waits for a top-level window whose title is exactly the given text; prints its X id.
+e2e_wait_window() {
+    local title=$1 id tries
+    for tries in $(seq 1 150); do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# Takes a screenshot of the whole screen into a PNG file; remembers it for e2e_pixel.
+e2e_screenshot() {
+    e2e_shot=$1
+    import -display "$DISPLAY" -window root "$e2e_shot"
+}
+
+# Prints the pixel at screen (x, y) of the last screenshot as RRGGBB.
+e2e_pixel() {
+    convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6
+}
+
+e2e_stop() {
+    if [ -n "$e2e_pid" ]; then
+        kill "$e2e_pid" 2>/dev/null
+        wait "$e2e_pid" 2>/dev/null
+    fi
+    e2e_pid=""
+}
+
+e2e_finish() {
+    e2e_stop
+    local checks=$1
+    echo "e2e: $((checks - e2e_failures)) passed, $e2e_failures failed"
+    [ "$e2e_failures" -eq 0 ]
+}
