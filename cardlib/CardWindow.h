@@ -1,0 +1,82 @@
+#pragma once
+
+#include "cardlib/core/Colour.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+class CardButton;
+class CardRegion;
+
+// The card table: a "CardWnd32" window that owns card regions and buttons,
+// paints them over one background colour with clip exclusion (each pixel
+// once, nothing erased first) and routes the left mouse button and pointer
+// moves to the region or button under the pointer. Creation order is the
+// drawing order; point searches walk from the last created to the first.
+class CardWindow {
+public:
+    static constexpr int maxRegions = 40;
+    static constexpr int maxButtons = 32;
+    static constexpr Colour initialBackground = 0x02005000; // dark green, palette-relative
+
+    CardWindow();
+    CardWindow(const CardWindow&) = delete;
+    CardWindow& operator=(const CardWindow&) = delete;
+
+    // The five operations a table of a game may replace, in this order.
+    virtual bool Create(HWND parent, DWORD extendedStyle, DWORD style);
+    virtual void SetBackgroundColour(Colour colour);
+    virtual void Redraw();
+    virtual void OnSize(int width, int height);
+    virtual void Paint(HDC dc);
+    virtual ~CardWindow();
+
+    HWND Handle() const { return hwnd; }
+    Colour BackgroundColour() const { return backgroundColour; }
+    bool InputEnabled() const { return inputEnabled; }
+    void SetInputEnabled(bool enabled) { inputEnabled = enabled; }
+
+    CardRegion* CreateRegion(int id, bool visible, int x, int y, int xOffset, int yOffset);
+    CardButton* CreateButton(int id, const char* label, unsigned style, bool visible, int x, int y, int width,
+                             int height);
+
+    CardRegion* RegionAt(int x, int y) const;
+    CardButton* ButtonAt(int x, int y) const;
+    CardRegion* FindRegion(int id) const;
+    CardButton* FindButton(int id) const;
+    // The visible region a dragged rectangle covers by the largest whole
+    // percentage of the region's own area; the earliest created on a tie.
+    CardRegion* FindDropTarget(int left, int top, int width, int height) const;
+
+    int RegionCount() const { return static_cast<int>(regions.size()); }
+    CardRegion* RegionByIndex(int index) const; // creation order
+    int ButtonCount() const { return static_cast<int>(buttons.size()); }
+    CardButton* ButtonByIndex(int index) const;
+
+    void EmptyAllRegions();
+    void LayoutRegions();
+    void FillBackground(HDC dc, int x, int y, int width, int height) const;
+
+protected:
+    // Stored by a table's own OnSize before it calls LayoutRegions.
+    int clientWidth = 0;
+    int clientHeight = 0;
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnMouseDown(int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnMouseUp(int x, int y);
+    void OnDoubleClick(int x, int y);
+    void OnPaintMessage();
+    void ForgetPressesOfThisWindow();
+
+    bool inputEnabled = true;
+    HWND hwnd = nullptr;
+    std::vector<std::unique_ptr<CardButton>> buttons;
+    std::vector<std::unique_ptr<CardRegion>> regions;
+    Colour backgroundColour = initialBackground;
+};

@@ -1,0 +1,139 @@
+// The card window's procedure: finds the window object in extra slot 0 and
+// turns messages into calls on it, regions and buttons.
+#include "cardlib/CardWindow.h"
+
+#include "cardlib/CardButton.h"
+#include "cardlib/CardLibrary.h"
+#include "cardlib/CardRegion.h"
+
+namespace {
+
+// Pointer coordinates are signed 16-bit: left of or above the client area
+// (while the mouse is captured) they are negative.
+int PointerX(LPARAM lParam)
+{
+    return static_cast<short>(LOWORD(lParam));
+}
+
+int PointerY(LPARAM lParam)
+{
+    return static_cast<short>(HIWORD(lParam));
+}
+
+} // namespace
+
+LRESULT CALLBACK CardWindow::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<CardWindow*>(create->lpCreateParams);
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(self));
+        if (self)
+            self->hwnd = window;
+        return 1;
+    }
+    auto* self = reinterpret_cast<CardWindow*>(GetWindowLongPtrA(window, 0));
+    // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after the object let
+    // go of its window have no object to go to.
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, 0, 0);
+        self->hwnd = nullptr;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT:
+        OnPaintMessage();
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnMouseDown(PointerX(lParam), PointerY(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(PointerX(lParam), PointerY(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        OnMouseUp(PointerX(lParam), PointerY(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        OnDoubleClick(PointerX(lParam), PointerY(lParam));
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
+void CardWindow::OnPaintMessage()
+{
+    PAINTSTRUCT paint = {};
+    HDC dc = BeginPaint(hwnd, &paint);
+    if (dc)
+        Paint(dc);
+    EndPaint(hwnd, &paint);
+}
+
+// A region under the pointer takes the press; buttons are asked only where
+// no visible region is hit.
+void CardWindow::OnMouseDown(int x, int y)
+{
+    if (!inputEnabled)
+        return;
+    dragRegion = RegionAt(x, y);
+    if (dragRegion) {
+        if (!dragRegion->BeginDrag(x, y))
+            dragRegion = nullptr;
+        return;
+    }
+    pressedButton = ButtonAt(x, y);
+    if (pressedButton && !pressedButton->OnMouseDown(hwnd, x, y))
+        pressedButton = nullptr;
+}
+
+void CardWindow::OnMouseMove(int x, int y)
+{
+    if (!inputEnabled)
+        return;
+    if (pressedButton)
+        pressedButton->OnMouseMove(x, y);
+    else if (dragRegion)
+        dragRegion->DragTo(x, y);
+}
+
+void CardWindow::OnMouseUp(int x, int y)
+{
+    if (!inputEnabled)
+        return;
+    if (dragRegion) {
+        CardRegion* region = dragRegion;
+        dragRegion = nullptr;
+        region->EndDrag(x, y);
+    } else if (pressedButton) {
+        CardButton* button = pressedButton;
+        pressedButton = nullptr;
+        button->OnMouseUp(x, y);
+    }
+}
+
+// A double click on a region only notes the cards under the point; on a
+// button it is a second press.
+void CardWindow::OnDoubleClick(int x, int y)
+{
+    if (!inputEnabled)
+        return;
+    if (CardRegion* region = RegionAt(x, y)) {
+        region->NoteDoubleClick(x, y);
+        dragRegion = nullptr;
+        return;
+    }
+    pressedButton = ButtonAt(x, y);
+    if (pressedButton && !pressedButton->OnMouseDown(hwnd, x, y))
+        pressedButton = nullptr;
+}
