@@ -42,8 +42,11 @@ void FormatButtonLabel(const char* label, char (&text)[CardButton::maxTextLength
     }
     char printed[1100] = {};
     FormatWithoutArguments(printed, format);
-    std::strncpy(text, printed, CardButton::maxTextLength);
-    text[CardButton::maxTextLength] = '\0';
+    std::size_t length = std::strlen(printed);
+    if (length > CardButton::maxTextLength)
+        length = CardButton::maxTextLength;
+    std::memcpy(text, printed, length);
+    text[length] = '\0';
 }
 
 CardButton::CardButton(CardWindow* owner, int buttonId, const char* label, unsigned buttonStyle, bool isVisible,
