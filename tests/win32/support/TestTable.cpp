@@ -43,14 +43,30 @@ TestTable::TestTable(int tableWidth, int tableHeight) : TestTable(tableWidth, ta
 {
 }
 
-TestTable::TestTable(int tableWidth, int tableHeight, std::unique_ptr<CardWindow> window)
-    : width(tableWidth), height(tableHeight), table(std::move(window))
+namespace {
+
+// One parent for the whole test run: under Wine without a window manager,
+// destroying a visible top-level window waits about two seconds, while
+// child windows come and go at once.
+HWND SharedParent()
 {
+    static HWND parent = nullptr;
+    if (parent && IsWindow(parent))
+        return parent;
     RegisterParentClass();
+    parent = CreateWindowExA(WS_EX_TOPMOST, parentClassName, "table", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return parent;
+}
+
+} // namespace
+
+TestTable::TestTable(int tableWidth, int tableHeight, std::unique_ptr<CardWindow> window)
+    : width(tableWidth), height(tableHeight), parent(SharedParent()), table(std::move(window))
+{
     receivedCommands.clear();
     receivedSources.clear();
-    parent = CreateWindowExA(WS_EX_TOPMOST, parentClassName, "table", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetWindowPos(parent, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
     table->Create(parent, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     SetWindowPos(table->Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER);
     UpdateWindow(parent);
@@ -60,7 +76,6 @@ TestTable::TestTable(int tableWidth, int tableHeight, std::unique_ptr<CardWindow
 TestTable::~TestTable()
 {
     table.reset();
-    DestroyWindow(parent);
     PumpMessages();
 }
 

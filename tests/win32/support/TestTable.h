@@ -9,7 +9,8 @@
 #include <vector>
 
 // A card table on the test display: a borderless top-level parent window
-// whose client area is filled by a CardWindow of the given size. The parent
+// (one for the whole run, sized to each table) whose client area is filled
+// by a CardWindow of the given size. The parent
 // records the WM_COMMAND messages it receives. Input is sent as real window
 // messages to the card window.
 class TestTable {
