@@ -48,7 +48,7 @@ e2e_screenshot() {
 
 # Prints the pixel at screen (x, y) of the last screenshot as RRGGBB.
 e2e_pixel() {
-    convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6
+    convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6 | tr "A-F" "a-f"
 }
 
 e2e_stop() {
@@ -64,4 +64,19 @@ e2e_finish() {
     local checks=$1
     echo "e2e: $((checks - e2e_failures)) passed, $e2e_failures failed"
     [ "$e2e_failures" -eq 0 ]
+}
+
+# Finds the top-left corner of the table's client area on screen in the last
+# screenshot: the first pixel of the table colour down a column that only
+# the table crosses near the top, then along a row just below the top edge.
+# Prints "x y".
+e2e_table_origin() {
+    local colour=$1 column=$2 x y
+    for y in $(seq 0 80); do
+        [ "$(e2e_pixel "$column" "$y")" = "$colour" ] && break
+    done
+    for x in $(seq 0 40); do
+        [ "$(e2e_pixel "$x" "$((y + 2))")" = "$colour" ] && break
+    done
+    echo "$x $y"
 }
