@@ -1,0 +1,163 @@
+#include "cardlib/CardLibrary.h"
+#include "cardlib/CardRegion.h"
+#include "cardlib/CardButton.h"
+#include "cardlib/GdiHolders.h"
+#include "cardlib/LibraryPalette.h"
+#include "cardlib/core/CardText.h"
+#include "tests/win32/support/TestTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF base = 0x005000;
+constexpr COLORREF light = 0x407338;
+constexpr COLORREF dark = 0x003000;
+constexpr COLORREF midDark = 0x004000;
+
+// The engraved empty place of a w x h card, pixel by pixel, as drawn: the
+// octagon outline dark on top and left, mid-dark on right and bottom, a
+// light inner line along right and bottom, a checkerboard inside.
+COLORREF ExpectedEmptyPlace(int x, int y, int w, int h)
+{
+    if (y == 0 && x >= 2 && x <= w - 3)
+        return dark;
+    if ((x == w - 2 && y == 1) || (x == 1 && y == 1) || (x == 0 && y >= 2 && y <= h - 3))
+        return dark;
+    if (x == w - 1 && y >= 2 && y <= h - 3)
+        return midDark;
+    if ((x == w - 2 && y == h - 2) || (y == h - 1 && x >= 2 && x <= w - 3) || (x == 1 && y == h - 2))
+        return midDark;
+    if ((x == w - 2 && y >= 3 && y <= h - 3) || (y == h - 2 && x >= 4 && x <= w - 3))
+        return light;
+    bool inside = x >= 2 && x < w - 2 && y >= 2 && y < h - 2;
+    if (inside && !(x == 2 && y == 2) && (x - 2 + y - 2) % 2 == 0)
+        return light;
+    return base;
+}
+
+// Reads a picture held in a drawing context into a surface.
+void CopyInto(MemorySurface& surface, HDC source, int w, int h)
+{
+    BitBlt(surface.Context(), 0, 0, w, h, source, 0, 0, SRCCOPY);
+}
+
+TEST(EmptyPlaceImage, EngravedOutlineAndDitheredInside)
+{
+    for (auto size : {std::pair<int, int>{71, 96}, {12, 9}}) {
+        const int w = size.first, h = size.second;
+        WindowContext screen(nullptr);
+        MemoryContext surface(screen.Get());
+        HGDIOBJ original = GetCurrentObject(surface.Get(), OBJ_BITMAP);
+        HBITMAP image = MakeEmptyPlaceImage(screen.Get(), surface.Get(), 0x02005000, w, h);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(GetCurrentObject(surface.Get(), OBJ_BITMAP), image) << "left selected into the surface";
+        MemorySurface read(w, h);
+        CopyInto(read, surface.Get(), w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(read.Pixel(x, y), ExpectedEmptyPlace(x, y, w, h)) << w << "x" << h << " at " << x << "," << y;
+        SelectObject(surface.Get(), original);
+        DeleteObject(image);
+    }
+}
+
+TEST(EmptyPlaceImage, NamedPixels)
+{
+    WindowContext screen(nullptr);
+    MemoryContext surface(screen.Get());
+    HGDIOBJ original = GetCurrentObject(surface.Get(), OBJ_BITMAP);
+    HBITMAP image = MakeEmptyPlaceImage(screen.Get(), surface.Get(), 0x02005000, 71, 96);
+    MemorySurface read(71, 96);
+    CopyInto(read, surface.Get(), 71, 96);
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } cases[] = {{0, 0, base}, {1, 0, base}, {0, 1, base}, {2, 2, base}, {3, 2, base}, {2, 3, base},
+                 {3, 3, light}, {4, 2, light}};
+    for (const auto& c : cases)
+        EXPECT_EQ(read.Pixel(c.x, c.y), c.colour) << c.x << "," << c.y;
+    SelectObject(surface.Get(), original);
+    DeleteObject(image);
+}
+
+TEST(Fills, PatternStartsAtTheRectanglesCornerAndSolidFillsExactly)
+{
+    MemorySurface surface(20, 20);
+    surface.Fill(RGB(255, 0, 255));
+    SetBkColor(surface.Context(), RGB(1, 2, 3));
+    SetTextColor(surface.Context(), RGB(4, 5, 6));
+    RECT patterned = {3, 5, 11, 9};
+    FillPattern(surface.Context(), patterned, PaletteRelative(0x0000FF), PaletteRelative(0x00FF00));
+    for (int y = 4; y <= 9; ++y)
+        for (int x = 2; x <= 11; ++x) {
+            bool inside = x >= 3 && x < 11 && y >= 5 && y < 9;
+            COLORREF expected = !inside ? RGB(255, 0, 255) : ((x - 3 + y - 5) % 2 == 0 ? 0x00FF00 : 0x0000FF);
+            ASSERT_EQ(surface.Pixel(x, y), expected) << x << "," << y;
+        }
+    EXPECT_EQ(GetBkColor(surface.Context()), RGB(1, 2, 3));
+    EXPECT_EQ(GetTextColor(surface.Context()), RGB(4, 5, 6));
+
+    RECT solid = {12, 12, 15, 14};
+    FillSolid(surface.Context(), solid, PaletteRelative(0x123456));
+    EXPECT_EQ(surface.Pixel(12, 12), 0x123456u);
+    EXPECT_EQ(surface.Pixel(14, 13), 0x123456u);
+    EXPECT_EQ(surface.Pixel(15, 13), RGB(255, 0, 255));
+    EXPECT_EQ(surface.Pixel(14, 14), RGB(255, 0, 255));
+    EXPECT_EQ(GetBkColor(surface.Context()), RGB(1, 2, 3));
+}
+
+TEST(Palette, TenEntriesFromTheTableColour)
+{
+    GdiObject<HPALETTE> palette(BuildPalette(0x02644000));
+    PALETTEENTRY entries[16] = {};
+    ASSERT_EQ(GetPaletteEntries(palette.Get(), 0, 16, entries), 10u);
+    auto expected = PaletteEntries(0x02644000);
+    for (int i = 0; i < 10; ++i) {
+        COLORREF got = RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue);
+        EXPECT_EQ(got, expected[i] & 0xFFFFFF) << "entry " << i;
+        EXPECT_EQ(entries[i].peFlags, 0) << "entry " << i;
+    }
+    EXPECT_EQ(RGB(entries[5].peRed, entries[5].peGreen, entries[5].peBlue), 0x7B531Fu) << "the button face";
+}
+
+TEST(Palette, SelectedForADrawingAndPutBack)
+{
+    TestTable table(50, 50);
+    MemorySurface surface(10, 10);
+    HGDIOBJ before = GetCurrentObject(surface.Context(), OBJ_PAL);
+    {
+        ScopedLibraryPalette selected(surface.Context());
+        EXPECT_EQ(GetCurrentObject(surface.Context(), OBJ_PAL), libraryPalette.Get());
+    }
+    EXPECT_EQ(GetCurrentObject(surface.Context(), OBJ_PAL), before);
+    table.PaintInto(surface);
+    EXPECT_EQ(GetCurrentObject(surface.Context(), OBJ_PAL), before) << "Paint restores the palette";
+}
+
+TEST(SharedResources, AllGdiObjectsGoWithTheLastWindow)
+{
+    ASSERT_EQ(windowCount, 0);
+    long before = GdiObjectsOutstanding();
+    {
+        TestTable first(300, 200);
+        TestTable second(300, 200);
+        for (CardWindow* window : {&first.Window(), &second.Window()}) {
+            window->CreateRegion(1, true, 10, 10, 12, 0)->SetCards(ParseStack("AC 2D 3H"));
+            window->CreateRegion(2, true, 150, 10, 0, 0);
+            window->CreateButton(3, "Go", PushButton, true, 10, 150, 60, 20);
+            window->SetBackgroundColour(0x644000);
+            window->Redraw();
+        }
+        MemorySurface surface(300, 200);
+        first.PaintInto(surface);
+        first.Window().FindRegion(1)->MoveCards(first.Window().FindRegion(2), 2, false);
+        EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted while alive";
+    }
+    EXPECT_EQ(GdiObjectsOutstanding(), before);
+    EXPECT_EQ(libraryPalette.Get(), nullptr);
+    EXPECT_EQ(sharedSurface.Get(), nullptr);
+    EXPECT_EQ(emptyPlaceImage.Get(), nullptr);
+}
+
+} // namespace
