@@ -97,7 +97,7 @@ private:
     void DrawCoveredCards(HDC dc);
     void DrawTopCard(HDC dc);
     void DrawEmpty(HDC dc);
-    bool IsSideCovered(int px, int py);
+    CardRegion* CoveringRegion(int px, int py);
 
     int id = 0;
     CardWindow* window = nullptr;

@@ -33,32 +33,39 @@ void CardRegion::DrawCoveredCards(HDC dc)
     }
 }
 
-// Whether a later region (a higher id) lies over the point; this region is
-// kept out of the search.
-bool CardRegion::IsSideCovered(int px, int py)
+// The later region (a higher id) that lies over the point, if any; this
+// region is kept out of the search.
+CardRegion* CardRegion::CoveringRegion(int px, int py)
 {
     CardRegion* found = window ? window->RegionAt(px, py) : nullptr;
-    return found && found->id > id;
+    return found && found->id > id ? found : nullptr;
 }
 
+// A top card whose lower corners lie under later regions (a row of a
+// triangle) paints its top band and, below it, only what those regions
+// leave uncovered, so that it can be repainted alone without painting
+// over them. What they leave includes their own cut corners and any column
+// between them, which nothing else would paint.
 void CardRegion::DrawTopCard(HDC dc)
 {
     int n = cards.Count();
     Point at = Layout().CardPosition(n - 1);
     int cell = static_cast<int>(cards.At(0).value);
     visible = false;
-    bool leftCovered = IsSideCovered(x, y + cardHeight / 3);
-    bool rightCovered = IsSideCovered(x + cardWidth - 1, y + cardHeight / 3);
+    CardRegion* leftCover = CoveringRegion(x, y + cardHeight / 3);
+    CardRegion* rightCover = CoveringRegion(x + cardWidth - 1, y + cardHeight / 3);
     visible = true;
-    if (!leftCovered && !rightCovered) {
+    if (!leftCover && !rightCover) {
         DrawCard(dc, at.x, at.y, cell);
         return;
     }
     DrawCardPart(dc, at.x, at.y, cell, TopBand(cardWidth, cardHeight));
-    if (!rightCovered)
-        DrawCardPart(dc, at.x, at.y, cell, LowerRightPart(cardWidth, cardHeight));
-    if (!leftCovered)
-        DrawCardPart(dc, at.x, at.y, cell, LowerLeftPart(cardWidth, cardHeight));
+    int saved = SaveDC(dc);
+    for (CardRegion* cover : {leftCover, rightCover})
+        if (cover)
+            cover->ShieldFromBackground(dc);
+    DrawCardPart(dc, at.x, at.y, cell, LowerArea(cardWidth, cardHeight));
+    RestoreDC(dc, saved);
 }
 
 void CardRegion::DrawEmpty(HDC dc)
@@ -83,7 +90,7 @@ void CardRegion::ShieldFromBackground(HDC dc)
     UpdateLayout();
     RegionLayout layout = Layout();
     int n = cards.Count();
-    if (xOffset != 0 && yOffset != 0 && n > 0) {
+    if (!layout.BoxIsCardShape()) {
         for (int i = 0; i < n; ++i) {
             Point at = layout.CardPosition(i);
             ExcludeCardShape(dc, at.x, at.y, cardWidth, cardHeight);

@@ -81,14 +81,9 @@ Rect TopBand(int w, int h)
     return {0, 0, w, h / 3};
 }
 
-Rect LowerLeftPart(int w, int h)
+Rect LowerArea(int w, int h)
 {
-    return {0, h / 3, w / 2 + 1, h / 3 + (2 * h) / 3};
-}
-
-Rect LowerRightPart(int w, int h)
-{
-    return {w / 2 + 1, h / 3, w, h / 3 + (2 * h) / 3};
+    return {0, h / 3, w, h};
 }
 
 int StripCellResourceId(int cell)

@@ -31,11 +31,10 @@ RectList MaskedPart(int width, int height, const Rect& part);
 // card's cut corners.
 RectList CoveredCardStrips(int width, int height, int xOffset, int yOffset);
 
-// The partly covered top card: the band above the covering cards, and the
-// lower halves, each with the card's corners masked.
+// The partly covered top card: the band above the cards that cover its
+// lower corners, and the area below it, drawn less what covers it.
 Rect TopBand(int width, int height);
-Rect LowerLeftPart(int width, int height);
-Rect LowerRightPart(int width, int height);
+Rect LowerArea(int width, int height);
 
 // The card library resource id whose bitmap fills cell i (0..67) of the
 // card strip: faces suit by suit in the library, rank by rank in the strip.

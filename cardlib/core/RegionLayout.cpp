@@ -49,6 +49,17 @@ bool RegionLayout::Contains(int px, int py) const
     return BoundingBox().Contains(px, py);
 }
 
+bool RegionLayout::BoxIsCardShape() const
+{
+    if (count < 2 || (xOffset == 0 && yOffset == 0))
+        return true;
+    if (xOffset != 0 && yOffset != 0)
+        return false;
+    int step = std::abs(xOffset != 0 ? xOffset : yOffset);
+    int extent = xOffset != 0 ? cardWidth : cardHeight;
+    return step >= 2 && step <= extent - 4;
+}
+
 int RegionLayout::CountUnderPoint(int px, int py) const
 {
     if (count < 1)

@@ -24,6 +24,11 @@ struct RegionLayout {
     // Top-left corner of card i, 0 = bottom.
     Point CardPosition(int index) const;
     bool Contains(int px, int py) const;
+    // Whether the rounded bounding box is exactly the cards' own shapes, so
+    // one shield covers the pile: a fan along one axis whose cards overlap
+    // far enough to hide each other's cut corners. Otherwise (diagonal fans,
+    // steps of 1 or of nearly a card) each card is shielded by itself.
+    bool BoxIsCardShape() const;
     // How many cards, from the one under the point up to the top card, a
     // press there takes hold of; 0 for an empty region.
     int CountUnderPoint(int px, int py) const;

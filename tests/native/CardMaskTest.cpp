@@ -99,14 +99,14 @@ TEST(CardMaskStrips, DiagonalFansLeaveTheCornerReachOut)
     EXPECT_EQ(CoveredCardStrips(71, 96, 0, 0).count, 0);
 }
 
-TEST(CardMaskBands, PartlyCoveredTopCardSplitsIntoBandAndHalves)
+TEST(CardMaskBands, PartlyCoveredTopCardSplitsIntoBandAndLowerArea)
 {
     EXPECT_EQ(TopBand(71, 96), (Rect{0, 0, 71, 32}));
-    EXPECT_EQ(LowerLeftPart(71, 96), (Rect{0, 32, 36, 96}));
-    EXPECT_EQ(LowerRightPart(71, 96), (Rect{36, 32, 71, 96}));
+    EXPECT_EQ(LowerArea(71, 96), (Rect{0, 32, 71, 96}));
+    EXPECT_EQ(LowerArea(71, 97), (Rect{0, 32, 71, 97})) << "no row is lost when the height is not a multiple of 3";
     // Together, masked, they are the card shape exactly once.
     RectList all;
-    for (const Rect& part : {TopBand(71, 96), LowerLeftPart(71, 96), LowerRightPart(71, 96)})
+    for (const Rect& part : {TopBand(71, 96), LowerArea(71, 96)})
         for (const Rect& r : MaskedPart(71, 96, part))
             all.Add(r);
     auto grid = Cover(all, 71, 96);

@@ -50,6 +50,21 @@ TEST(RegionBox, ShiftsLeftOrUpForNegativeOffsets)
     EXPECT_EQ(fan.CardPosition(2), (Point{76, 84}));
 }
 
+TEST(RegionBox, OneShieldOnlyWhereTheCardsHideEachOthersCorners)
+{
+    struct Case {
+        int xOffset, yOffset, count;
+        bool oneShield;
+    };
+    const Case cases[] = {{12, 0, 3, true},  {0, 15, 2, true},   {-12, 0, 3, true},  {0, -20, 3, true},
+                          {0, 0, 9, true},   {10, 12, 3, false}, {10, 12, 1, true},  {2, 0, 3, true},
+                          {1, 0, 3, false},  {0, -1, 3, false},  {67, 0, 2, true},   {68, 0, 2, false},
+                          {0, 92, 2, true},  {0, 93, 2, false},  {0, 200, 0, true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(Region(0, 0, c.xOffset, c.yOffset, c.count).BoxIsCardShape(), c.oneShield)
+            << c.xOffset << "," << c.yOffset << " x" << c.count;
+}
+
 TEST(RegionCountUnderPoint, HorizontalFanOfThree)
 {
     // Offsets (12, 0), 3 cards at (5, 10): the uncovered strips are 12 wide.

@@ -1,3 +1,4 @@
+#include "cardlib/CardButton.h"
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
@@ -6,27 +7,328 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-// The strip's pixel of a card cell, read straight from the strip surface.
-COLORREF StripPixel(int cell, int x, int y)
+constexpr COLORREF green = 0x005000;
+constexpr COLORREF magenta = RGB(255, 0, 255);
+
+bool InCardShape(int x, int y, int w, int h)
 {
-    return GetPixel(cardStripSurface.Get(), cell * cardWidth + x, y);
+    if (x < 0 || y < 0 || x >= w || y >= h)
+        return false;
+    int fromSide = x < w - 1 - x ? x : w - 1 - x;
+    int fromEdge = y < h - 1 - y ? y : h - 1 - y;
+    return fromSide + fromEdge >= 2;
 }
 
-TEST(RegionDraw, OneCardCopiesItsCellInsideTheMask)
+// What a table should look like: the background, then every card laid
+// down whole, bottom first, each rounded by the corner mask.
+class PaintersModel {
+public:
+    PaintersModel(int w, int h, COLORREF background) : surface(w, h), strip(68 * cardWidth, cardHeight)
+    {
+        surface.Fill(background);
+        BitBlt(strip.Context(), 0, 0, 68 * cardWidth, cardHeight, cardStripSurface.Get(), 0, 0, SRCCOPY);
+    }
+    void Lay(int x, int y, int cell)
+    {
+        for (int cy = 0; cy < cardHeight; ++cy)
+            for (int cx = 0; cx < cardWidth; ++cx)
+                if (InCardShape(cx, cy, cardWidth, cardHeight))
+                    SetPixelV(surface.Context(), x + cx, y + cy, strip.Pixel(cell * cardWidth + cx, cy));
+    }
+    void LayRegion(CardRegion* region)
+    {
+        RegionLayout layout = region->Layout();
+        for (int i = 0; i < layout.count; ++i) {
+            Point at = layout.CardPosition(i);
+            Lay(at.x, at.y, static_cast<int>(region->Cards()->At(layout.count - 1 - i).value));
+        }
+    }
+    COLORREF CardPixel(int cell, int x, int y) const { return strip.Pixel(cell * cardWidth + x, y); }
+    MemorySurface surface;
+
+private:
+    MemorySurface strip;
+};
+
+// First differing pixel, for a readable failure.
+std::string FirstDifference(const MemorySurface& a, const MemorySurface& b)
+{
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                return std::to_string(x) + "," + std::to_string(y);
+    return "none";
+}
+
+TEST(RegionDraw, FannedPilesLookLikeCardsLaidDownInOrder)
+{
+    struct Case {
+        int xOffset, yOffset;
+        const char* cards;
+    };
+    const Case cases[] = {{12, 0, "AC 7D KS"},    {0, 17, "2C 3D 4H 5S"}, {-12, 0, "QH JC 10D"},
+                          {0, -15, "9S 8H 7D"},   {2, 0, "AC 2C 3C 4C"},  {0, 0, "AS KD QC JH"},
+                          {25, 0, "5D 6D"},       {0, 96, "AH 2H"},       {1, 0, "AC 2C 3C"},
+                          {0, -1, "AC 2C 3C"},    {0, 93, "4C 4D 4H"},    {0, 92, "4C 4D 4H"},
+                          {68, 0, "KC KD"},       {-67, 0, "KC KD"}};
+    for (const Case& c : cases) {
+        TestTable table(300, 300);
+        CardRegion* region = table.Window().CreateRegion(1, true, 100, 100, c.xOffset, c.yOffset);
+        region->SetCards(ParseStack(c.cards));
+        MemorySurface painted(300, 300);
+        painted.Fill(magenta);
+        table.PaintInto(painted);
+        PaintersModel model(300, 300, green);
+        model.LayRegion(region);
+        EXPECT_EQ(painted.CountDifferences(model.surface), 0)
+            << c.xOffset << "," << c.yOffset << " " << c.cards << ": first at " << FirstDifference(painted, model.surface);
+    }
+}
+
+TEST(RegionDraw, FanOfThreeKeepsTheTableColourAtTheOuterCorners)
 {
     TestTable table(200, 150);
-    CardRegion* region = table.Window().CreateRegion(1, true, 10, 20, 0, 0);
+    table.Window().CreateRegion(1, true, 5, 10, 12, 0)->SetCards(ParseStack("AC 7D KS"));
+    MemorySurface painted(200, 150);
+    table.PaintInto(painted);
+    const int corners[][2] = {{5, 10}, {6, 10}, {5, 11}, {99, 10}, {98, 10}, {99, 11},
+                              {5, 105}, {6, 105}, {5, 104}, {99, 105}, {98, 105}, {99, 104}};
+    for (const auto& p : corners)
+        EXPECT_EQ(painted.Pixel(p[0], p[1]), green) << p[0] << "," << p[1];
+    // The cut corners of the middle card show the bottom card beneath them.
+    PaintersModel model(1, 1, green);
+    EXPECT_EQ(painted.Pixel(17, 10), model.CardPixel(0, 12, 0));
+    EXPECT_EQ(painted.Pixel(18, 10), model.CardPixel(0, 13, 0));
+    EXPECT_EQ(painted.Pixel(17, 11), model.CardPixel(0, 12, 1));
+}
+
+TEST(RegionDraw, CardOverAnotherRegionShowsItInItsCornerPixels)
+{
+    TestTable table(200, 200);
+    CardRegion* lower = table.Window().CreateRegion(1, true, 20, 20, 0, 0);
+    CardRegion* upper = table.Window().CreateRegion(2, true, 40, 30, 0, 0);
+    lower->SetCards(ParseStack("3H"));
+    upper->SetCards(ParseStack("KC"));
+    MemorySurface painted(200, 200);
+    table.PaintInto(painted);
+    PaintersModel model(200, 200, green);
+    model.LayRegion(lower);
+    model.LayRegion(upper);
+    EXPECT_EQ(painted.CountDifferences(model.surface), 0) << FirstDifference(painted, model.surface);
+    const int corner[][2] = {{0, 0}, {1, 0}, {0, 1}};
+    for (const auto& p : corner) {
+        EXPECT_EQ(painted.Pixel(40 + p[0], 30 + p[1]), model.CardPixel(10, 20 + p[0], 10 + p[1]));
+        EXPECT_NE(painted.Pixel(40 + p[0], 30 + p[1]), green);
+    }
+}
+
+// A triangle: one card with two later regions over its lower corners.
+class Triangle : public testing::Test {
+protected:
+    Triangle() : table(300, 250)
+    {
+        apex = table.Window().CreateRegion(1, true, 100, 10, 0, 0);
+        // The row below starts half a card to the left, a third lower, and
+        // its cards touch: 64..134 and 135..205 under the apex's 100..170.
+        left = table.Window().CreateRegion(2, true, 64, 42, 0, 0);
+        right = table.Window().CreateRegion(3, true, 135, 42, 0, 0);
+        apex->SetCards(ParseStack("5H"));
+        left->SetCards(ParseStack("8C"));
+        right->SetCards(ParseStack("8S"));
+    }
+    // The apex drawn by itself over a magenta surface.
+    void DrawApexAlone(MemorySurface& surface)
+    {
+        surface.Fill(magenta);
+        apex->Draw(surface.Context());
+    }
+    TestTable table;
+    CardRegion* apex = nullptr;
+    CardRegion* left = nullptr;
+    CardRegion* right = nullptr;
+};
+
+TEST_F(Triangle, ApexAloneSparesTheCardsOverItsCorners)
+{
+    struct Case {
+        bool leftVisible, rightVisible;
+        int firstPaintedRowLeft, lastRowLeft;   // at card column 10
+        int lastRowRight;                       // at card column 60
+    };
+    const Case cases[] = {{true, true, 0, 31, 31}, {false, false, 0, 95, 95},
+                          {true, false, 0, 31, 95}, {false, true, 0, 95, 31}};
+    for (const Case& c : cases) {
+        left->SetVisible(c.leftVisible);
+        right->SetVisible(c.rightVisible);
+        MemorySurface surface(300, 250);
+        DrawApexAlone(surface);
+        for (int y = 0; y < 96; ++y) {
+            EXPECT_EQ(surface.Pixel(110, 10 + y) != magenta, y <= c.lastRowLeft) << c.leftVisible << " row " << y;
+            EXPECT_EQ(surface.Pixel(160, 10 + y) != magenta, y <= c.lastRowRight) << c.rightVisible << " row " << y;
+        }
+        EXPECT_TRUE(apex->IsVisible()) << "the region is visible again after its searches";
+    }
+}
+
+// Whether the apex (card column x, row y) paints a pixel when drawn alone:
+// the top band, and below it whatever the visible lower cards leave open.
+bool ApexPaints(int x, int y, bool leftVisible, bool rightVisible)
+{
+    if (!InCardShape(x, y, 71, 96))
+        return false;
+    if (y < 32 || (!leftVisible && !rightVisible))
+        return true;
+    bool underLeft = leftVisible && InCardShape(x + 36, y - 32, 71, 96);
+    bool underRight = rightVisible && InCardShape(x - 35, y - 32, 71, 96);
+    return !underLeft && !underRight;
+}
+
+TEST_F(Triangle, DrawnAloneItPaintsExactlyWhatTheLowerRowLeavesOpen)
+{
+    PaintersModel model(1, 1, green);
+    const int cell = 18; // 5H
+    const bool cases[][2] = {{true, true}, {true, false}, {false, true}, {false, false}};
+    for (const auto& c : cases) {
+        left->SetVisible(c[0]);
+        right->SetVisible(c[1]);
+        MemorySurface surface(300, 250);
+        DrawApexAlone(surface);
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 71; ++x) {
+                COLORREF expected = ApexPaints(x, y, c[0], c[1]) ? model.CardPixel(cell, x, y) : magenta;
+                ASSERT_EQ(surface.Pixel(100 + x, 10 + y), expected) << c[0] << c[1] << " at " << x << "," << y;
+            }
+    }
+    // Named pixels of both covered: the lower cards' cut corners show the
+    // apex, the column where they meet does not.
+    left->SetVisible(true);
+    right->SetVisible(true);
+    MemorySurface surface(300, 250);
+    DrawApexAlone(surface);
+    const int open[][2] = {{33, 32}, {34, 32}, {34, 33}, {35, 32}, {36, 32}, {35, 33}};
+    for (const auto& p : open)
+        EXPECT_NE(surface.Pixel(100 + p[0], 10 + p[1]), magenta) << p[0] << "," << p[1];
+    EXPECT_EQ(surface.Pixel(100 + 35, 10 + 34), magenta);
+    EXPECT_EQ(surface.Pixel(100 + 32, 10 + 32), magenta);
+}
+
+TEST_F(Triangle, LowerIdsDoNotCountAsCovering)
+{
+    // The apex looked at from the row below: region 2 is covered only by
+    // higher ids, so a lower id lying over it changes nothing.
+    MemorySurface surface(300, 250);
+    surface.Fill(magenta);
+    left->Draw(surface.Context());
+    EXPECT_NE(surface.Pixel(64 + 10, 42 + 90), magenta);
+    EXPECT_NE(surface.Pixel(64 + 60, 42 + 90), magenta);
+}
+
+TEST_F(Triangle, WholeTableLooksLikeCardsLaidDownInOrder)
+{
+    MemorySurface painted(300, 250);
+    painted.Fill(magenta);
+    table.PaintInto(painted);
+    PaintersModel model(300, 250, green);
+    model.LayRegion(apex);
+    model.LayRegion(left);
+    model.LayRegion(right);
+    EXPECT_EQ(painted.CountDifferences(model.surface), 0) << FirstDifference(painted, model.surface);
+}
+
+TEST(RegionEmpty, EachEmptyStyleShowsItsOwnPlace)
+{
+    TestTable table(200, 220);
+    CardRegion* outline = table.Window().CreateRegion(1, true, 5, 5, 0, 0);
+    CardRegion* background = table.Window().CreateRegion(2, true, 80, 5, 0, 0);
+    CardRegion* nothing = table.Window().CreateRegion(3, true, 5, 110, 0, 0);
+    outline->SetEmptyStyle(EmptyOutline);
+    background->SetEmptyStyle(EmptyBackground);
+    nothing->SetEmptyStyle(EmptyNothing);
+    MemorySurface painted(200, 220);
+    painted.Fill(magenta);
+    table.PaintInto(painted);
+    MemorySurface emptyPlace(71, 96);
+    BitBlt(emptyPlace.Context(), 0, 0, 71, 96, sharedSurface.Get(), 0, 0, SRCCOPY);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 71; ++x) {
+            bool shape = InCardShape(x, y, 71, 96);
+            ASSERT_EQ(painted.Pixel(5 + x, 5 + y), shape ? emptyPlace.Pixel(x, y) : green) << "outline " << x << "," << y;
+            ASSERT_EQ(painted.Pixel(80 + x, 5 + y), green) << "background " << x << "," << y;
+            // Nothing: the place is shielded from the background and left as it was.
+            ASSERT_EQ(painted.Pixel(5 + x, 110 + y), shape ? magenta : green) << "nothing " << x << "," << y;
+        }
+    EXPECT_NE(emptyPlace.Pixel(36, 48), green) << "the outline is not just table";
+}
+
+TEST(RegionShield, BackgroundNeverPaintsWhereCardsGo)
+{
+    struct Case {
+        int xOffset, yOffset;
+        const char* cards;
+        bool visible;
+    };
+    const Case cases[] = {{12, 0, "AC 2C 3C", true}, {0, -20, "AC 2C", true}, {10, 12, "AC 2C 3C", true},
+                          {12, 0, "AC 2C 3C", false}, {0, 0, "", true}};
+    for (const Case& c : cases) {
+        TestTable table(300, 300);
+        CardRegion* region = table.Window().CreateRegion(1, c.visible, 100, 100, c.xOffset, c.yOffset);
+        region->SetCards(ParseStack(c.cards));
+        MemorySurface surface(300, 300);
+        surface.Fill(magenta);
+        region->ShieldFromBackground(surface.Context());
+        table.Window().FillBackground(surface.Context(), 0, 0, 300, 300);
+        SelectClipRgn(surface.Context(), nullptr);
+        RegionLayout layout = region->Layout();
+        for (int y = 0; y < 300; y += 1)
+            for (int x = 0; x < 300; x += 1) {
+                bool card = false;
+                for (int i = 0; i < (layout.count > 0 ? layout.count : 1); ++i) {
+                    Point at = layout.CardPosition(i);
+                    card = card || InCardShape(x - at.x, y - at.y, 71, 96);
+                }
+                if (layout.BoxIsCardShape()) {
+                    Rect box = layout.BoundingBox();
+                    card = InCardShape(x - box.left, y - box.top, box.Width(), box.Height());
+                }
+                COLORREF expected = card && c.visible ? magenta : green;
+                ASSERT_EQ(surface.Pixel(x, y), expected) << c.xOffset << "," << c.yOffset << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST(RegionDraw, InvisibleRegionNeitherPaintsNorShields)
+{
+    TestTable table(200, 150);
+    CardRegion* region = table.Window().CreateRegion(1, false, 10, 10, 0, 0);
     region->SetCards(ParseStack("QS"));
-    MemorySurface surface(200, 150);
-    table.PaintInto(surface);
-    const int cell = 47;
-    ASSERT_EQ(cardWidth, 71);
-    for (int y = 0; y < 96; y += 5)
-        for (int x = 2; x < 69; x += 3)
-            ASSERT_EQ(surface.Pixel(10 + x, 20 + y), StripPixel(cell, x, y)) << x << "," << y;
-    EXPECT_EQ(surface.Pixel(10, 20), 0x005000u);
+    MemorySurface painted(200, 150);
+    painted.Fill(magenta);
+    table.PaintInto(painted);
+    MemorySurface allGreen(200, 150);
+    allGreen.Fill(green);
+    EXPECT_EQ(painted.CountDifferences(allGreen), 0);
+}
+
+TEST(ButtonClip, PaintLeavesVisibleButtonsToThemselves)
+{
+    TestTable table(200, 150);
+    table.Window().CreateButton(1, "Shown", PushButton, true, 10, 10, 50, 20);
+    table.Window().CreateButton(2, "Hidden", PushButton, false, 100, 10, 50, 20);
+    MemorySurface painted(200, 150);
+    painted.Fill(magenta);
+    table.PaintInto(painted);
+    // Buttons draw through a context of their own, so in this surface the
+    // shown button's place is untouched and the hidden one's is table.
+    EXPECT_EQ(painted.Pixel(10, 10), magenta);
+    EXPECT_EQ(painted.Pixel(59, 29), magenta);
+    EXPECT_EQ(painted.Pixel(60, 29), green);
+    EXPECT_EQ(painted.Pixel(9, 10), green);
+    EXPECT_EQ(painted.Pixel(100, 10), green);
+    EXPECT_EQ(painted.Pixel(149, 29), green);
 }
 
 } // namespace
