@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 constexpr COLORREF tableGreen = 0x005000;
@@ -22,11 +24,31 @@ TEST(CardWindowClass, IsRegisteredOnceForAllWindows)
         GetClassNameA(first.Handle(), name, sizeof(name));
         EXPECT_STREQ(name, "CardWnd32");
         EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
-        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCLP_HBRBACKGROUND), 0);
+        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCLP_HBRBACKGROUND), 0) << "the window paints all of itself";
+        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_CBWNDEXTRA), static_cast<LONG_PTR>(sizeof(LONG_PTR)));
         EXPECT_EQ(GetWindowLongPtrA(first.Handle(), 0), reinterpret_cast<LONG_PTR>(&first.Window()));
     }
     TestTable again(200, 150);
     EXPECT_EQ(classRegistrations, 1);
+}
+
+TEST(CardWindowCreate, SecondCreateFailsAndChangesNothing)
+{
+    TestTable table(100, 100);
+    HWND before = table.Handle();
+    EXPECT_FALSE(table.Window().Create(table.Parent(), 0, WS_CHILD));
+    EXPECT_EQ(table.Handle(), before);
+}
+
+TEST(CardWindowCreate, ForgetsItsWindowWhenThePlatformDestroysIt)
+{
+    CardWindow window;
+    ASSERT_TRUE(window.Create(nullptr, 0, WS_POPUP));
+    ASSERT_NE(window.Handle(), nullptr);
+    DestroyWindow(window.Handle());
+    EXPECT_EQ(window.Handle(), nullptr) << "no stale handle for the destructor or later drawing";
+    EXPECT_TRUE(window.Create(nullptr, 0, WS_POPUP)) << "a window can be made again";
+    EXPECT_NE(window.Handle(), nullptr);
 }
 
 TEST(CardWindowPaint, EmptyTableIsAllBackground)
@@ -35,9 +57,275 @@ TEST(CardWindowPaint, EmptyTableIsAllBackground)
     MemorySurface surface(120, 80);
     surface.Fill(RGB(255, 0, 255));
     table.PaintInto(surface);
-    const int probes[][2] = {{0, 0}, {119, 0}, {0, 79}, {119, 79}, {60, 40}};
-    for (const auto& p : probes)
-        EXPECT_EQ(surface.Pixel(p[0], p[1]), tableGreen) << p[0] << "," << p[1];
+    MemorySurface expected(120, 80);
+    expected.Fill(tableGreen);
+    EXPECT_EQ(surface.CountDifferences(expected), 0);
+}
+
+// Regions 1..3 overlapping at (50, 50); button 10 overlapping region 1
+// and reaching beyond it.
+class PointSearch : public testing::Test {
+protected:
+    PointSearch() : table(300, 250)
+    {
+        CardWindow& w = table.Window();
+        first = w.CreateRegion(1, true, 10, 10, 0, 0);
+        second = w.CreateRegion(2, true, 40, 40, 0, 0);
+        third = w.CreateRegion(3, false, 45, 45, 0, 0);
+        button = w.CreateButton(10, "Go", PushButton, true, 60, 90, 100, 30);
+        label = w.CreateButton(11, "Label", 0, true, 150, 100, 40, 10);
+        hidden = w.CreateButton(12, "Hidden", PushButton, false, 60, 150, 40, 20);
+        duplicate = w.CreateRegion(1, true, 200, 200, 0, 0);
+    }
+    TestTable table;
+    CardRegion* first = nullptr;
+    CardRegion* second = nullptr;
+    CardRegion* third = nullptr;
+    CardRegion* duplicate = nullptr;
+    CardButton* button = nullptr;
+    CardButton* label = nullptr;
+    CardButton* hidden = nullptr;
+};
+
+TEST_F(PointSearch, LaterVisibleElementsWin)
+{
+    CardWindow& w = table.Window();
+    struct Case {
+        int x, y;
+        CardRegion* region;
+        CardButton* buttonAt;
+    };
+    const Case cases[] = {{10, 10, first, nullptr},     {50, 50, second, nullptr},  {80, 105, second, button},
+                          {110, 105, second, button},   {111, 105, nullptr, button}, {155, 105, nullptr, label},
+                          {159, 119, nullptr, button},  {190, 100, nullptr, nullptr}, {70, 160, nullptr, nullptr},
+                          {80, 10, first, nullptr},     {81, 10, nullptr, nullptr},  {10, 105, first, nullptr},
+                          {10, 106, nullptr, nullptr}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(w.RegionAt(c.x, c.y), c.region) << c.x << "," << c.y;
+        EXPECT_EQ(w.ButtonAt(c.x, c.y), c.buttonAt) << c.x << "," << c.y;
+    }
+    third->SetVisible(true);
+    EXPECT_EQ(w.RegionAt(50, 50), third);
+}
+
+TEST_F(PointSearch, FindByIdTakesTheFirstCreated)
+{
+    CardWindow& w = table.Window();
+    EXPECT_EQ(w.FindRegion(1), first);
+    EXPECT_EQ(w.FindRegion(3), third) << "invisible regions are found by id";
+    EXPECT_EQ(w.FindRegion(4), nullptr);
+    EXPECT_EQ(w.FindButton(12), hidden);
+    EXPECT_EQ(w.FindButton(1), nullptr);
+}
+
+TEST_F(PointSearch, PressGoesToARegionBeforeAButton)
+{
+    table.Press(80, 105);
+    EXPECT_FALSE(button->IsPressed()) << "a region is under the pointer: buttons are not asked";
+    EXPECT_EQ(pressedButton, nullptr);
+    table.Release(80, 105);
+    table.Press(130, 105);
+    EXPECT_TRUE(button->IsPressed());
+    EXPECT_EQ(pressedButton, button);
+    EXPECT_EQ(GetCapture(), table.Handle());
+    table.Release(130, 105);
+    EXPECT_EQ(pressedButton, nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(PointSearch, DoubleClickOnARegionOnlyCountsTheCards)
+{
+    second->SetCards(ParseStack("AC 2C 3C"));
+    second->SetOffsets(0, 20);
+    second->UpdateLayout();
+    table.DoubleClick(50, 45);
+    EXPECT_EQ(second->DragCount(), 3);
+    EXPECT_FALSE(second->IsDragging());
+    EXPECT_EQ(dragRegion, nullptr);
+    EXPECT_EQ(GetCapture(), nullptr);
+    table.DoubleClick(130, 105);
+    EXPECT_TRUE(button->IsPressed()) << "on a button a double click is a press";
+    table.Release(130, 105);
+}
+
+TEST_F(PointSearch, InputSwitchedOffDropsPresses)
+{
+    table.Window().SetInputEnabled(false);
+    table.Press(130, 105);
+    EXPECT_FALSE(button->IsPressed());
+    table.DoubleClick(130, 105);
+    EXPECT_FALSE(button->IsPressed());
+    table.Window().SetInputEnabled(true);
+    table.Press(130, 105);
+    EXPECT_TRUE(button->IsPressed());
+    table.Window().SetInputEnabled(false);
+    table.Release(130, 105);
+    EXPECT_TRUE(button->IsPressed()) << "the release is dropped too";
+    table.Window().SetInputEnabled(true);
+    table.Release(130, 105);
+    EXPECT_FALSE(button->IsPressed());
+}
+
+TEST(CardWindowInput, NegativeCoordinatesReachTheHandlers)
+{
+    TestTable table(200, 200);
+    CardRegion* region = table.Window().CreateRegion(1, true, -60, -60, 0, 12);
+    region->SetCards(ParseStack("AC 2C 3C"));
+    struct Case {
+        int x, y, count;
+    };
+    const Case cases[] = {{-5, -55, 3}, {-5, -45, 2}, {5, 30, 1}};
+    for (const Case& c : cases) {
+        table.DoubleClick(c.x, c.y);
+        EXPECT_EQ(region->DragCount(), c.count) << c.x << "," << c.y;
+    }
+}
+
+TEST(CardWindowRegions, AtMostFortyRegions)
+{
+    TestTable table(100, 100);
+    for (int i = 0; i < 40; ++i)
+        ASSERT_NE(table.Window().CreateRegion(i, true, 0, 0, 0, 0), nullptr) << i;
+    EXPECT_EQ(table.Window().CreateRegion(40, true, 0, 0, 0, 0), nullptr);
+    EXPECT_EQ(table.Window().RegionCount(), 40);
+    EXPECT_EQ(table.Window().RegionByIndex(39)->Id(), 39);
+}
+
+TEST(CardWindowDropTarget, LargestWholePercentEarliestOnATieNeverInvisible)
+{
+    TestTable table(600, 300);
+    CardWindow& w = table.Window();
+    CardRegion* a = w.CreateRegion(1, true, 0, 0, 0, 0);
+    CardRegion* b = w.CreateRegion(2, true, 70, 0, 0, 0);
+    CardRegion* c = w.CreateRegion(3, false, 300, 0, 0, 0);
+    CardRegion* d = w.CreateRegion(4, true, 300, 0, 0, 0);
+    struct Case {
+        int left, top;
+        CardRegion* expected;
+    };
+    const Case cases[] = {{0, 0, a},   {34, 0, a},  {35, 0, a},  {36, 0, b},   {70, 0, b},
+                          {141, 0, nullptr}, {300, 0, d}, {250, 0, d}, {-71, 0, nullptr}, {0, 96, nullptr}};
+    for (const Case& k : cases)
+        EXPECT_EQ(w.FindDropTarget(k.left, k.top, 71, 96), k.expected) << k.left << "," << k.top;
+    // At 35 the card lies 36 columns over each of a and b.
+    EXPECT_EQ(a->OverlapPercent(35, 0, 71, 96), 50);
+    EXPECT_EQ(b->OverlapPercent(35, 0, 71, 96), 50) << "a tie: the earlier region wins";
+    (void)c;
+}
+
+TEST(CardWindowColour, NewColourShowsAtTheNextPaintOnly)
+{
+    TestTable table(160, 120);
+    CardRegion* region = table.Window().CreateRegion(1, true, 80, 10, 0, 0);
+    CardButton* push = table.Window().CreateButton(2, "Go", PushButton, true, 10, 80, 50, 20);
+    CardButton* flat = table.Window().CreateButton(3, "Flat", 0, true, 70, 80, 50, 20);
+    MemorySurface before(160, 120);
+    table.Capture(before);
+    EXPECT_EQ(before.Pixel(5, 5), tableGreen);
+    table.Window().SetBackgroundColour(0x644000);
+    MemorySurface unchanged(160, 120);
+    unchanged.CopyFromWindow(table.Handle());
+    EXPECT_EQ(unchanged.Pixel(5, 5), tableGreen) << "no repaint until asked";
+    EXPECT_EQ(push->FaceColour(), 0x7B531Fu);
+    EXPECT_EQ(flat->FaceColour(), 0x644000u);
+    MemorySurface after(160, 120);
+    table.Capture(after);
+    EXPECT_EQ(after.Pixel(5, 5), 0x644000u);
+    // The empty place is engraved in the new colour: its dither is light.
+    EXPECT_EQ(after.Pixel(80 + 3, 10 + 3), Blend(0x644000, 0xFFFFFF, 0.2));
+    EXPECT_EQ(table.Window().BackgroundColour(), 0x644000u);
+    (void)region;
+}
+
+TEST(CardWindowRegions, EmptyAllRegionsClearsAndRepaints)
+{
+    TestTable table(200, 150);
+    CardRegion* a = table.Window().CreateRegion(1, true, 10, 10, 12, 0);
+    CardRegion* b = table.Window().CreateRegion(2, true, 120, 10, 0, 0);
+    a->SetCards(ParseStack("AC 2C 3C"));
+    b->SetCards(ParseStack("KS"));
+    a->SetEmptyStyle(EmptyBackground);
+    b->SetEmptyStyle(EmptyBackground);
+    table.Window().Redraw();
+    table.Window().EmptyAllRegions();
+    EXPECT_EQ(a->CardCount(), 0);
+    EXPECT_EQ(b->CardCount(), 0);
+    EXPECT_EQ(a->Width(), 71) << "laid out again";
+    MemorySurface screen(200, 150);
+    screen.CopyFromWindow(table.Handle());
+    MemorySurface green(200, 150);
+    green.Fill(tableGreen);
+    EXPECT_EQ(screen.CountDifferences(green), 0) << "repainted before it returns";
+}
+
+TEST(CardWindowRegions, LayoutRegionsCatchesUpWithDirectChanges)
+{
+    TestTable table(200, 150);
+    CardRegion* region = table.Window().CreateRegion(1, true, 10, 10, 12, 0);
+    *region->Cards() = ParseStack("AC 2C 3C");
+    EXPECT_EQ(region->Width(), 71);
+    table.Window().LayoutRegions();
+    EXPECT_EQ(region->Width(), 95);
+    region->Cards()->Clear();
+    SendMessageA(table.Handle(), WM_SIZE, 0, MAKELPARAM(200, 150));
+    EXPECT_EQ(region->Width(), 71) << "a resize lays the regions out";
+}
+
+// A table of a game: records what reaches its own operations.
+class RecordingWindow : public CardWindow {
+public:
+    void OnSize(int width, int height) override
+    {
+        sizes.push_back({width, height});
+        CardWindow::OnSize(width, height);
+    }
+    void Redraw() override
+    {
+        ++redraws;
+        CardWindow::Redraw();
+    }
+    void Paint(HDC dc) override
+    {
+        ++paints;
+        CardWindow::Paint(dc);
+    }
+    std::vector<std::pair<int, int>> sizes;
+    int redraws = 0;
+    int paints = 0;
+};
+
+TEST(CardWindowVirtuals, MessagesAndRefreshesReachTheGamesTable)
+{
+    auto owned = std::make_unique<RecordingWindow>();
+    RecordingWindow* window = owned.get();
+    TestTable table(180, 140, std::move(owned));
+    ASSERT_FALSE(window->sizes.empty());
+    EXPECT_EQ(window->sizes.back(), std::make_pair(180, 140));
+    int paints = window->paints;
+    InvalidateRect(table.Handle(), nullptr, FALSE);
+    UpdateWindow(table.Handle());
+    EXPECT_EQ(window->paints, paints + 1);
+    CardRegion* a = window->CreateRegion(1, true, 0, 0, 0, 0);
+    CardRegion* b = window->CreateRegion(2, true, 90, 0, 0, 0);
+    a->SetCards(ParseStack("AC"));
+    window->EmptyAllRegions();
+    EXPECT_EQ(window->redraws, 1) << "EmptyAllRegions repaints through the table's own Redraw";
+    a->RefreshAfterMove(b, true);
+    EXPECT_EQ(window->redraws, 2);
+    a->RefreshAfterMove(b, false);
+    EXPECT_EQ(window->redraws, 2) << "only the other region is drawn";
+}
+
+TEST(CardWindowLifetime, APressDoesNotOutliveItsWindow)
+{
+    {
+        TestTable table(200, 100);
+        table.Window().CreateButton(1, "Go", PushButton, true, 10, 10, 60, 20);
+        table.Press(20, 20);
+        ASSERT_NE(pressedButton, nullptr);
+    }
+    EXPECT_EQ(pressedButton, nullptr);
+    EXPECT_EQ(dragRegion, nullptr);
 }
 
 } // namespace
