@@ -2,6 +2,7 @@
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
 #include "cardlib/core/CardText.h"
+#include "tests/win32/support/LockHolder.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -61,41 +62,6 @@ TEST(CardRegionConfig, LayoutShowsEveryCardFaceUp)
     EXPECT_TRUE(region->HitTest(10, 10));
 }
 
-// Holds a region's or button's lock on another thread until told to let go.
-class LockHolder {
-public:
-    explicit LockHolder(HANDLE lock) : target(lock)
-    {
-        taken = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        letGo = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        thread = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
-        WaitForSingleObject(taken, 5000);
-    }
-    ~LockHolder()
-    {
-        SetEvent(letGo);
-        WaitForSingleObject(thread, 5000);
-        CloseHandle(thread);
-        CloseHandle(taken);
-        CloseHandle(letGo);
-    }
-
-private:
-    static DWORD WINAPI Hold(void* parameter)
-    {
-        auto* self = static_cast<LockHolder*>(parameter);
-        WaitForSingleObject(self->target, INFINITE);
-        SetEvent(self->taken);
-        WaitForSingleObject(self->letGo, INFINITE);
-        ReleaseMutex(self->target);
-        return 0;
-    }
-    HANDLE target = nullptr;
-    HANDLE taken = nullptr;
-    HANDLE letGo = nullptr;
-    HANDLE thread = nullptr;
-};
-
 TEST(CardRegionLock, HeldByAnotherThreadItRefusesDragAndDrop)
 {
     TestTable table(100, 100);
@@ -106,6 +72,7 @@ TEST(CardRegionLock, HeldByAnotherThreadItRefusesDragAndDrop)
     EXPECT_TRUE(region->CanDrop(&dragged));
     {
         LockHolder holder(region->Lock());
+        ASSERT_TRUE(holder.Holding());
         EXPECT_FALSE(region->CanDrag(1));
         EXPECT_FALSE(region->CanDrop(&dragged));
     }

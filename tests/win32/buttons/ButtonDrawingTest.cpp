@@ -1,0 +1,147 @@
+#include "cardlib/CardButton.h"
+#include "cardlib/CardWindow.h"
+#include "cardlib/core/Colour.h"
+#include "tests/win32/support/TestTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF magenta = RGB(255, 0, 255);
+const Colour face = FaceOf(0x005000);
+const Colour highlight = HighlightOf(FaceOf(0x005000));
+const Colour shadow = ShadowOf(FaceOf(0x005000));
+
+// A button of (10, 10)-(110, 40) drawn into a surface: L 10, T 10, R 109, B 39.
+class ButtonPicture : public testing::Test {
+protected:
+    ButtonPicture() : table(200, 100), surface(200, 100)
+    {
+        button = table.Window().CreateButton(5, "OK", PushButton, true, 10, 10, 100, 30);
+    }
+    void DrawInto(bool raised)
+    {
+        surface.Fill(magenta);
+        button->Draw(surface.Context(), raised);
+    }
+    TestTable table;
+    MemorySurface surface;
+    CardButton* button = nullptr;
+};
+
+TEST_F(ButtonPicture, RaisedFrameLightTopLeftDarkBottomRight)
+{
+    DrawInto(true);
+    struct Case {
+        int x, y;
+        Colour colour;
+    };
+    const Case cases[] = {
+        {10, 38, highlight}, {10, 10, highlight}, {108, 10, highlight}, // left and top edges
+        {109, 10, 0},        {109, 39, 0},        {10, 39, 0},          {11, 39, 0}, // right and bottom
+        {11, 38, shadow},    {107, 38, shadow},   {108, 38, shadow},    {108, 11, shadow}, // inner line
+        {11, 11, face},      {107, 37, face},     {60, 12, face},       // the face
+        {9, 20, magenta},    {110, 20, magenta},  {50, 9, magenta},     {50, 40, magenta},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(surface.Pixel(c.x, c.y), c.colour & 0xFFFFFF) << c.x << "," << c.y;
+}
+
+TEST_F(ButtonPicture, SunkenFrameTurnedAround)
+{
+    DrawInto(false);
+    struct Case {
+        int x, y;
+        Colour colour;
+    };
+    const Case cases[] = {
+        {109, 11, highlight}, {109, 38, highlight}, {109, 39, highlight}, {11, 39, highlight}, // right, bottom
+        {10, 39, 0},          {10, 10, 0},          {108, 10, 0},         {109, 10, 0},       // left, top
+        {108, 11, shadow},    {12, 11, shadow},     {11, 11, shadow},     {11, 38, shadow},   // inner line
+        {12, 12, face},       {108, 38, face},      {60, 37, face},
+        {9, 20, magenta},     {110, 20, magenta},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(surface.Pixel(c.x, c.y), c.colour & 0xFFFFFF) << c.x << "," << c.y;
+}
+
+TEST_F(ButtonPicture, SunkenLabelMovesOnePixelRightAndDown)
+{
+    DrawInto(true);
+    MemorySurface raised(200, 100);
+    BitBlt(raised.Context(), 0, 0, 200, 100, surface.Context(), 0, 0, SRCCOPY);
+    DrawInto(false);
+    int ink = 0;
+    for (int y = 12; y < 37; ++y)
+        for (int x = 12; x < 107; ++x) {
+            ASSERT_EQ(surface.Pixel(x + 1, y + 1), raised.Pixel(x, y)) << x << "," << y;
+            ink += raised.Pixel(x, y) == 0xFFFFFF;
+        }
+    EXPECT_GT(ink, 5) << "the label is drawn in white";
+}
+
+// The first column of a flat label's rectangle that holds label ink.
+int FirstInkColumn(const MemorySurface& surface, const Rect& r, COLORREF background)
+{
+    for (int x = r.left; x < r.right; ++x)
+        for (int y = r.top; y < r.bottom; ++y)
+            if (surface.Pixel(x, y) != background)
+                return x;
+    return -1;
+}
+
+TEST(ButtonAlignment, LeftRightCentredAndLeftWinning)
+{
+    TestTable table(300, 200);
+    const char* text = "Level";
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ font = SelectObject(screen, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent = {};
+    GetTextExtentPoint32A(screen, text, 5, &extent);
+    SelectObject(screen, font);
+    ReleaseDC(nullptr, screen);
+    struct Case {
+        unsigned style;
+        int shift; // label start from the rectangle's left edge
+    };
+    const Case cases[] = {{AlignLeft, 0}, {AlignRight, 120 - extent.cx}, {0, (120 - extent.cx) / 2},
+                          {AlignLeft | AlignRight, 0}};
+    MemorySurface surface(300, 200);
+    CardButton* reference = table.Window().CreateButton(1, text, AlignLeft, true, 20, 20, 120, 24);
+    surface.Fill(magenta);
+    reference->Draw(surface.Context(), true);
+    int leftInk = FirstInkColumn(surface, reference->Placement(), 0x005000);
+    ASSERT_GE(leftInk, 20);
+    int id = 2;
+    for (const Case& c : cases) {
+        CardButton* label = table.Window().CreateButton(id++, text, c.style, true, 20, 60, 120, 24);
+        surface.Fill(magenta);
+        label->Draw(surface.Context(), true);
+        EXPECT_EQ(FirstInkColumn(surface, label->Placement(), 0x005000), leftInk + c.shift) << c.style;
+        // A flat label fills its whole rectangle: no frame, no magenta left.
+        EXPECT_EQ(surface.Pixel(20, 60), 0x005000u) << c.style;
+        EXPECT_EQ(surface.Pixel(139, 83), 0x005000u) << c.style;
+        EXPECT_EQ(surface.Pixel(19, 60), magenta) << c.style;
+    }
+}
+
+TEST(ButtonVisibility, HiddenButtonIsNotDrawnUntilShownAndRepainted)
+{
+    TestTable table(200, 100);
+    CardButton* button = table.Window().CreateButton(1, "Go", PushButton, false, 10, 10, 60, 20);
+    MemorySurface screen(200, 100);
+    table.Capture(screen);
+    EXPECT_EQ(screen.Pixel(10, 10), 0x005000u);
+    EXPECT_EQ(screen.Pixel(40, 12), 0x005000u);
+    button->RedrawNow();
+    screen.CopyFromWindow(table.Handle());
+    EXPECT_EQ(screen.Pixel(10, 10), 0x005000u) << "a hidden button draws nothing";
+    button->SetVisible(true);
+    screen.CopyFromWindow(table.Handle());
+    EXPECT_EQ(screen.Pixel(10, 10), 0x005000u) << "showing it repaints nothing by itself";
+    table.Capture(screen);
+    EXPECT_EQ(screen.Pixel(10, 10), highlight & 0xFFFFFF);
+    EXPECT_EQ(screen.Pixel(69, 29), 0u);
+}
+
+} // namespace
