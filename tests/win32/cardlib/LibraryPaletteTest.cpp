@@ -62,25 +62,6 @@ TEST(EmptyPlaceImage, EngravedOutlineAndDitheredInside)
     }
 }
 
-TEST(EmptyPlaceImage, NamedPixels)
-{
-    WindowContext screen(nullptr);
-    MemoryContext surface(screen.Get());
-    HGDIOBJ original = GetCurrentObject(surface.Get(), OBJ_BITMAP);
-    HBITMAP image = MakeEmptyPlaceImage(screen.Get(), surface.Get(), 0x02005000, 71, 96);
-    MemorySurface read(71, 96);
-    CopyInto(read, surface.Get(), 71, 96);
-    const struct {
-        int x, y;
-        COLORREF colour;
-    } cases[] = {{0, 0, base}, {1, 0, base}, {0, 1, base}, {2, 2, base}, {3, 2, base}, {2, 3, base},
-                 {3, 3, light}, {4, 2, light}};
-    for (const auto& c : cases)
-        EXPECT_EQ(read.Pixel(c.x, c.y), c.colour) << c.x << "," << c.y;
-    SelectObject(surface.Get(), original);
-    DeleteObject(image);
-}
-
 TEST(Fills, PatternStartsAtTheRectanglesCornerAndSolidFillsExactly)
 {
     MemorySurface surface(20, 20);

@@ -89,23 +89,6 @@ TEST(RegionDraw, FannedPilesLookLikeCardsLaidDownInOrder)
     }
 }
 
-TEST(RegionDraw, FanOfThreeKeepsTheTableColourAtTheOuterCorners)
-{
-    TestTable table(200, 150);
-    table.Window().CreateRegion(1, true, 5, 10, 12, 0)->SetCards(ParseStack("AC 7D KS"));
-    MemorySurface painted(200, 150);
-    table.PaintInto(painted);
-    const int corners[][2] = {{5, 10}, {6, 10}, {5, 11}, {99, 10}, {98, 10}, {99, 11},
-                              {5, 105}, {6, 105}, {5, 104}, {99, 105}, {98, 105}, {99, 104}};
-    for (const auto& p : corners)
-        EXPECT_EQ(painted.Pixel(p[0], p[1]), green) << p[0] << "," << p[1];
-    // The cut corners of the middle card show the bottom card beneath them.
-    PaintersModel model(1, 1, green);
-    EXPECT_EQ(painted.Pixel(17, 10), model.CardPixel(0, 12, 0));
-    EXPECT_EQ(painted.Pixel(18, 10), model.CardPixel(0, 13, 0));
-    EXPECT_EQ(painted.Pixel(17, 11), model.CardPixel(0, 12, 1));
-}
-
 TEST(RegionDraw, CardOverAnotherRegionShowsItInItsCornerPixels)
 {
     TestTable table(200, 200);
@@ -151,28 +134,6 @@ protected:
     CardRegion* left = nullptr;
     CardRegion* right = nullptr;
 };
-
-TEST_F(Triangle, ApexAloneSparesTheCardsOverItsCorners)
-{
-    struct Case {
-        bool leftVisible, rightVisible;
-        int firstPaintedRowLeft, lastRowLeft;   // at card column 10
-        int lastRowRight;                       // at card column 60
-    };
-    const Case cases[] = {{true, true, 0, 31, 31}, {false, false, 0, 95, 95},
-                          {true, false, 0, 31, 95}, {false, true, 0, 95, 31}};
-    for (const Case& c : cases) {
-        left->SetVisible(c.leftVisible);
-        right->SetVisible(c.rightVisible);
-        MemorySurface surface(300, 250);
-        DrawApexAlone(surface);
-        for (int y = 0; y < 96; ++y) {
-            EXPECT_EQ(surface.Pixel(110, 10 + y) != magenta, y <= c.lastRowLeft) << c.leftVisible << " row " << y;
-            EXPECT_EQ(surface.Pixel(160, 10 + y) != magenta, y <= c.lastRowRight) << c.rightVisible << " row " << y;
-        }
-        EXPECT_TRUE(apex->IsVisible()) << "the region is visible again after its searches";
-    }
-}
 
 // Whether the apex (card column x, row y) paints a pixel when drawn alone:
 // the top band, and below it whatever the visible lower cards leave open.
