@@ -51,6 +51,19 @@ e2e_pixel() {
     convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6 | tr "A-F" "a-f"
 }
 
+# Takes screenshots until the table shows: the table colour at the given
+# table-relative point once the table's origin is found. Sets ox and oy.
+e2e_wait_table() { # shot file, colour, probe column, x, y
+    local tries
+    for tries in $(seq 1 20); do
+        e2e_screenshot "$1"
+        read -r ox oy < <(e2e_table_origin "$2" "$3")
+        [ "$(e2e_pixel $((ox + $4)) $((oy + $5)))" = "$2" ] && return 0
+        sleep 0.5
+    done
+    return 1
+}
+
 e2e_stop() {
     if [ -n "$e2e_pid" ]; then
         kill "$e2e_pid" 2>/dev/null

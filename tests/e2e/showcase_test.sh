@@ -13,11 +13,8 @@ if ! e2e_wait_window Wexa >/dev/null; then
     e2e_finish 1
     exit 1
 fi
-sleep 2
-e2e_screenshot "$shots/showcase.png"
-
 table=005000
-read -r ox oy < <(e2e_table_origin "$table" 380)
+e2e_wait_table "$shots/showcase.png" "$table" 380 350 180 || e2e_fail "the table never showed"
 at() { e2e_pixel $((ox + $1)) $((oy + $2)); }
 
 checks=0
