@@ -92,6 +92,8 @@ public:
 private:
     // Drawing the drag image at a new place (CardRegionDrag.cpp).
     void DrawDragImageAt(HDC dc, int nx, int ny);
+    void DropOn(CardRegion* target, int left, int top);
+    void PaintTableUnderImage(int imageX, int imageY);
 
     bool ProbeLock() const;
     void DrawCoveredCards(HDC dc);

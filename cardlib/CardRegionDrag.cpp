@@ -1,40 +1,267 @@
-// Drag and drop of a region's cards and the sliding move animation.
+// Drag and drop of a region's cards and the sliding move animation. While
+// cards float over the table the table itself is never repainted: the
+// picture of what lies under them (underImage) is put back where they were,
+// and the picture of the cards (dragImage) is drawn where they are now.
 #include "cardlib/CardRegion.h"
 
-// FIXME: interim until sliding moves land
-bool CardRegion::BeginDrag(int, int)
+#include "cardlib/CardDrawing.h"
+#include "cardlib/CardLibrary.h"
+#include "cardlib/CardWindow.h"
+#include "cardlib/GdiHolders.h"
+#include "cardlib/LibraryPalette.h"
+#include "cardlib/core/Animation.h"
+#include "cardlib/core/DragGeometry.h"
+#include "cardlib/core/PlatformServices.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace {
+
+// The pause between two frames of a slide, in milliseconds.
+constexpr std::uint32_t frameDelay = 10;
+// Where the cursor jumps on a press, relative to the press point: the card
+// visibly lifts under the pointer.
+constexpr int cursorNudgeX = -3;
+constexpr int cursorNudgeY = -5;
+
+// Makes a memory context and bitmap of width x height compatible with the
+// screen, with the library palette selected and realised.
+void MakeSurface(DragSurface& surface, HDC screen, int width, int height)
 {
-    return false;
+    surface.dc = CreateCompatibleDC(screen);
+    if (!surface.dc)
+        return;
+    NoteGdiObjectMade();
+    surface.bitmap = CreateCompatibleBitmap(screen, width, height);
+    if (surface.bitmap) {
+        NoteGdiObjectMade();
+        surface.previousBitmap = SelectObject(surface.dc, surface.bitmap);
+    }
+    surface.previousPalette = SelectLibraryPalette(surface.dc);
 }
 
-// FIXME: interim until sliding moves land
-bool CardRegion::DragTo(int, int)
+// The bitmap is deselected first: a bitmap still selected cannot be deleted.
+void ReleaseSurface(DragSurface& surface)
 {
+    if (surface.dc) {
+        RestorePalette(surface.dc, surface.previousPalette);
+        if (surface.previousBitmap)
+            SelectObject(surface.dc, surface.previousBitmap);
+    }
+    if (surface.bitmap && DeleteObject(surface.bitmap))
+        NoteGdiObjectReleased();
+    if (surface.dc && DeleteDC(surface.dc))
+        NoteGdiObjectReleased();
+    surface = DragSurface{};
+}
+
+void Copy(HDC destination, HDC source, const BlockCopy& block)
+{
+    if (!block.IsEmpty())
+        BitBlt(destination, block.destinationX, block.destinationY, block.width, block.height, source,
+               block.sourceX, block.sourceY, SRCCOPY);
+}
+
+// The cell of card `index` counted from the bottom of a stack.
+int CellFromBottom(const CardStack& stack, int index)
+{
+    return static_cast<int>(stack.At(stack.Count() - 1 - index).value);
+}
+
+} // namespace
+
+bool CardRegion::BeginDrag(int px, int py)
+{
+    if (dragging || !window || !window->Handle())
+        return false;
+    dragCount = CountUnderPoint(px, py);
+    if (!CanDrag(dragCount))
+        return false;
+    Point grab = GrabOffset(px, py, x, y, xOffset, yOffset, cards.Count(), dragCount);
+    grabX = grab.x;
+    grabY = grab.y;
+    dragCards = cards.PopTop(dragCount);
+    BuildDragImages(dragCount);
+    dragX = px - grabX;
+    dragY = py - grabY;
+    POINT cursor = {px, py};
+    ClientToScreen(window->Handle(), &cursor);
+    SetCursorPos(cursor.x + cursorNudgeX, cursor.y + cursorNudgeY);
+    UpdateLayout();
+    SetCapture(window->Handle());
+    dragging = true;
     return true;
 }
 
-// FIXME: interim until sliding moves land
-bool CardRegion::EndDrag(int, int)
+bool CardRegion::DragTo(int px, int py)
 {
+    if (!dragging || !underImage.dc)
+        return true;
+    WindowContext windowContext(window->Handle());
+    ScopedLibraryPalette palette(windowContext.Get());
+    DrawDragImageAt(windowContext.Get(), px - grabX, py - grabY);
+    dragX = px - grabX;
+    dragY = py - grabY;
     return true;
 }
 
-// FIXME: interim until sliding moves land
-void CardRegion::AnimateTo(HDC, int, int, CardRegion*)
+bool CardRegion::EndDrag(int px, int py)
 {
+    if (!dragging)
+        return true;
+    const int left = px - grabX;
+    const int top = py - grabY;
+    // A release away from the last move point: the slide starts where the
+    // cards are let go, so they are shown there first.
+    if (left != dragX || top != dragY)
+        DragTo(px, py);
+    CardRegion* target = window->FindDropTarget(left, top, dragWidth, dragHeight);
+    // A region holds at most 127 cards; a drop beyond that is refused rather
+    // than losing the cards.
+    if (target && target->cards.Count() + dragCards.Count() >= CardStack::capacity)
+        target = nullptr;
+    if (target && target->CanDrop(&dragCards)) {
+        DropOn(target, left, top);
+    } else {
+        {
+            WindowContext windowContext(window->Handle());
+            AnimateTo(windowContext.Get(), left, top, this);
+        }
+        cards += dragCards;
+        dragCards.Clear();
+        UpdateLayout();
+        RefreshAfterMove(this, true);
+    }
+    DiscardDragImages();
+    ReleaseCapture();
+    dragging = false;
+    return true;
 }
 
-// FIXME: interim until sliding moves land
-void CardRegion::BuildDragImages(int)
+// The cards join the target; the source hears of it before the target.
+void CardRegion::DropOn(CardRegion* target, int left, int top)
 {
+    {
+        WindowContext windowContext(window->Handle());
+        AnimateTo(windowContext.Get(), left, top, target);
+    }
+    CardStack joined = target->cards;
+    joined += dragCards;
+    target->SetCards(joined);
+    // The cards are no longer in the player's hand.
+    const int moved = dragCards.Count();
+    dragCards.Clear();
+    if (cardsRemovedCallback)
+        cardsRemovedCallback(this, moved);
+    if (target->cardsAddedCallback)
+        target->cardsAddedCallback(target, &target->cards);
+    RefreshAfterMove(target, true);
 }
 
-// FIXME: interim until sliding moves land
+void CardRegion::AnimateTo(HDC dc, int startX, int startY, CardRegion* target)
+{
+    if (!target || !underImage.dc)
+        return;
+    dragX = startX;
+    dragY = startY;
+    Point destination = SlideDestination(target->x, target->y, target->xOffset, target->yOffset,
+                                         target->cards.Count(), dragCount);
+    std::vector<Point> frames = AnimationPath(startX, startY, destination.x, destination.y, animationStep);
+    ScopedLibraryPalette palette(dc);
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        DrawDragImageAt(dc, frames[i].x, frames[i].y);
+        if (i + 1 == frames.size())
+            break;
+        dragX = frames[i].x;
+        dragY = frames[i].y;
+        GdiFlush();
+        Platform().Sleep(frameDelay);
+    }
+}
+
+// Puts the saved table back where the image was (except where it is about
+// to be), keeps the part of the saved table both places share, takes the
+// rest from the window, and draws the cards at their new place.
+void CardRegion::DrawDragImageAt(HDC dc, int nx, int ny)
+{
+    const DragSize size{dragWidth, dragHeight};
+    ExcludeCardShape(dc, nx, ny, dragWidth, dragHeight);
+    BitBlt(dc, dragX, dragY, dragWidth, dragHeight, underImage.dc, 0, 0, SRCCOPY);
+    SelectClipRgn(dc, nullptr);
+
+    const BlockCopy fromWindow = WindowCopyIntoImage({nx, ny}, size);
+    BlockCopy shared;
+    if (SharedBackgroundBlock({dragX, dragY}, {nx, ny}, size, shared)) {
+        Copy(underImage.dc, underImage.dc, shared);
+        ExcludeClipRect(underImage.dc, shared.destinationX, shared.destinationY,
+                        shared.destinationX + shared.width, shared.destinationY + shared.height);
+        Copy(underImage.dc, dc, fromWindow);
+        SelectClipRgn(underImage.dc, nullptr);
+    } else {
+        Copy(underImage.dc, dc, fromWindow);
+    }
+    DrawMasked(dc, nx, ny, dragImage.dc, dragWidth, dragHeight);
+}
+
+void CardRegion::BuildDragImages(int count)
+{
+    DiscardDragImages();
+    const DragSize size = DragImageSize(count, xOffset, yOffset, cardWidth, cardHeight);
+    dragWidth = size.width;
+    dragHeight = size.height;
+    {
+        WindowContext screen(nullptr);
+        MakeSurface(underImage, screen.Get(), dragWidth, dragHeight);
+        MakeSurface(dragImage, screen.Get(), dragWidth, dragHeight);
+    }
+    if (!underImage.dc || !dragImage.dc)
+        return;
+
+    const Point origin = RegionOriginInImage(count, cards.Count(), xOffset, yOffset);
+    PaintTableUnderImage(x - origin.x, y - origin.y);
+    for (int i = 0; i < cards.Count(); ++i) {
+        Point at = StayingCardPosition(origin, i, xOffset, yOffset);
+        DrawCard(underImage.dc, at.x, at.y, CellFromBottom(cards, i));
+    }
+    if (cards.Count() == 0 && emptyStyle == EmptyOutline) {
+        Point at = EmptyOutlinePosition(size, xOffset, yOffset, cardWidth, cardHeight);
+        DrawMasked(underImage.dc, at.x, at.y, sharedSurface.Get(), cardWidth, cardHeight);
+    }
+
+    RECT all = {0, 0, dragWidth, dragHeight};
+    FillSolid(dragImage.dc, all, PaletteRelative(backgroundColour));
+    for (int i = 0; i < count; ++i) {
+        Point at = TakenCardPosition(i, count, xOffset, yOffset);
+        DrawCard(dragImage.dc, at.x, at.y, CellFromBottom(dragCards, i));
+    }
+}
+
+// Paints into underImage what the table shows under the drag image at
+// (imageX, imageY) once the taken cards are gone, before the staying cards
+// are added: the background and every other visible region that reaches
+// under the image, in creation order as a full paint draws them. Cards of
+// other regions that the taken cards lay over (rows of a triangle) are thus
+// in the picture whole, and the window is left alone.
+void CardRegion::PaintTableUnderImage(int imageX, int imageY)
+{
+    const Rect area = RectAt(imageX, imageY, dragWidth, dragHeight);
+    POINT previousOrigin = {0, 0};
+    SetViewportOrgEx(underImage.dc, -imageX, -imageY, &previousOrigin);
+    window->FillBackground(underImage.dc, imageX, imageY, dragWidth, dragHeight);
+    // Hidden meanwhile, so the regions under it draw the parts it covered.
+    visible = false;
+    for (int i = 0; i < window->RegionCount(); ++i) {
+        CardRegion* region = window->RegionByIndex(i);
+        if (region->visible && !Intersect(region->Layout().BoundingBox(), area).IsEmpty())
+            region->Draw(underImage.dc);
+    }
+    visible = true;
+    SetViewportOrgEx(underImage.dc, previousOrigin.x, previousOrigin.y, nullptr);
+}
+
 void CardRegion::DiscardDragImages()
 {
-}
-
-// FIXME: interim until sliding moves land
-void CardRegion::DrawDragImageAt(HDC, int, int)
-{
+    ReleaseSurface(underImage);
+    ReleaseSurface(dragImage);
 }

@@ -3,9 +3,6 @@
 #include <cmath>
 
 namespace {
-// Process-wide, lives for the whole program; only the UI thread touches it.
-double animationStep = 32.0;
-
 // One axis of a frame: truncated toward zero, then held at the destination
 // once it would pass it. Yields whether this axis counts as arrived.
 bool ClampAxis(double current, double velocity, int destination, int& pixel)
@@ -33,12 +30,11 @@ AnimationFrame SlideDestination(int targetX, int targetY, int xOffset, int yOffs
 std::vector<AnimationFrame> AnimationPath(int startX, int startY, int destinationX, int destinationY,
                                           double step)
 {
-    const AnimationFrame destination{destinationX, destinationY};
     const double dx = static_cast<double>(destinationX) - startX;
     const double dy = static_cast<double>(destinationY) - startY;
     const double distance = std::sqrt(dx * dx + dy * dy);
     if (distance == 0.0 || !(step > 0.0))
-        return {destination};
+        return {AnimationFrame{destinationX, destinationY}};
 
     const double vx = step / distance * dx;
     const double vy = step / distance * dy;
@@ -52,18 +48,7 @@ std::vector<AnimationFrame> AnimationPath(int startX, int startY, int destinatio
         const bool xArrived = ClampAxis(cx, vx, destinationX, frame.x);
         const bool yArrived = ClampAxis(cy, vy, destinationY, frame.y);
         frames.push_back(frame);
-        if ((xArrived && yArrived) || frame == destination)
+        if ((xArrived && yArrived) || (frame.x == destinationX && frame.y == destinationY))
             return frames;
     }
-}
-
-double AnimationStep()
-{
-    return animationStep;
-}
-
-void SetAnimationStep(int pixels)
-{
-    if (pixels >= 1)
-        animationStep = pixels;
 }

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "cardlib/core/Geometry.h"
+
 #include <vector>
 
-// One drawn frame of a sliding move: the top-left corner of the drag image.
-struct AnimationFrame {
-    int x = 0;
-    int y = 0;
-};
-
-inline bool operator==(AnimationFrame a, AnimationFrame b) { return a.x == b.x && a.y == b.y; }
-inline bool operator!=(AnimationFrame a, AnimationFrame b) { return !(a == b); }
+// A frame of a sliding move is the top-left corner of the drag image.
+using AnimationFrame = Point;
 
 // Where moved cards come to rest on a target holding targetCount cards: the
 // top-left corner of the drag image once movedCount cards join the target's
@@ -22,11 +18,6 @@ AnimationFrame SlideDestination(int targetX, int targetY, int xOffset, int yOffs
 // its own; the last frame is always the destination itself, and a slide that
 // starts where it ends is that one frame. A step that is not a positive
 // number jumps to the destination in one frame instead of never arriving.
+// The library's step is animationStep (CardLibrary.h).
 std::vector<AnimationFrame> AnimationPath(int startX, int startY, int destinationX, int destinationY,
                                           double step);
-
-// Library-wide length in pixels of one animation step; 32 until changed.
-double AnimationStep();
-// Sets the step from whole pixels. Values below one pixel are ignored: a step
-// of 0 would never reach its destination.
-void SetAnimationStep(int pixels);

@@ -30,11 +30,11 @@ DragSize DragImageSize(int count, int xOffset, int yOffset, int cardWidth, int c
     return {Magnitude(xOffset) * (count - 1) + cardWidth, Magnitude(yOffset) * (count - 1) + cardHeight};
 }
 
-DragPoint GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, int yOffset,
+Point GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, int yOffset,
                      int cardCount, int dragCount)
 {
     const int below = cardCount - dragCount;
-    DragPoint grab{pressX - xOffset * below - regionX, pressY - yOffset * below - regionY};
+    Point grab{pressX - xOffset * below - regionX, pressY - yOffset * below - regionY};
     // With a negative offset the image starts at the top taken card.
     if (xOffset < 0)
         grab.x -= (dragCount - 1) * xOffset;
@@ -43,29 +43,29 @@ DragPoint GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffs
     return grab;
 }
 
-DragPoint RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset)
+Point RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset)
 {
     return {xOffset >= 0 ? -xOffset * stayCount : -(count + stayCount - 1) * xOffset,
             yOffset >= 0 ? -yOffset * stayCount : -(count + stayCount - 1) * yOffset};
 }
 
-DragPoint StayingCardPosition(DragPoint origin, int index, int xOffset, int yOffset)
+Point StayingCardPosition(Point origin, int index, int xOffset, int yOffset)
 {
     return {origin.x + xOffset * index, origin.y + yOffset * index};
 }
 
-DragPoint TakenCardPosition(int index, int count, int xOffset, int yOffset)
+Point TakenCardPosition(int index, int count, int xOffset, int yOffset)
 {
     return {xOffset >= 0 ? xOffset * index : -(count - 1 - index) * xOffset,
             yOffset >= 0 ? yOffset * index : -(count - 1 - index) * yOffset};
 }
 
-DragPoint EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight)
+Point EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight)
 {
     return {xOffset < 0 ? image.width - cardWidth : 0, yOffset < 0 ? image.height - cardHeight : 0};
 }
 
-bool SharedBackgroundBlock(DragPoint from, DragPoint to, DragSize image, BlockCopy& block)
+bool SharedBackgroundBlock(Point from, Point to, DragSize image, BlockCopy& block)
 {
     BlockCopy shared;
     shared.width = SharedSpan(from.x, to.x, image.width, shared.sourceX, shared.destinationX);
@@ -76,7 +76,7 @@ bool SharedBackgroundBlock(DragPoint from, DragPoint to, DragSize image, BlockCo
     return true;
 }
 
-BlockCopy WindowCopyIntoImage(DragPoint to, DragSize image)
+BlockCopy WindowCopyIntoImage(Point to, DragSize image)
 {
     const int skipX = to.x < 0 ? -to.x : 0;
     const int skipY = to.y < 0 ? -to.y : 0;

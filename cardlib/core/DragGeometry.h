@@ -1,21 +1,17 @@
 #pragma once
 
+#include "cardlib/core/Geometry.h"
+
 // The arithmetic of dragging cards out of a fanned pile: how big the picture
 // of the taken cards is, where everything lies inside it, and which blocks a
 // drag step copies. Positions are client pixels of the card window unless
 // they say they are inside the drag image.
-
-struct DragPoint {
-    int x = 0;
-    int y = 0;
-};
 
 struct DragSize {
     int width = 0;
     int height = 0;
 };
 
-inline bool operator==(DragPoint a, DragPoint b) { return a.x == b.x && a.y == b.y; }
 inline bool operator==(DragSize a, DragSize b) { return a.width == b.width && a.height == b.height; }
 
 // A width × height block copied from (sourceX, sourceY) to (destinationX,
@@ -43,34 +39,34 @@ DragSize DragImageSize(int count, int xOffset, int yOffset, int cardWidth, int c
 // The pointer's place relative to the drag image's top-left corner when the
 // top `dragCount` of `cardCount` cards of the region at (regionX, regionY)
 // are taken with a press at (pressX, pressY).
-DragPoint GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, int yOffset,
+Point GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, int yOffset,
                      int cardCount, int dragCount);
 
 // The region's origin (its bottom card's corner) inside the drag image of
 // `count` taken cards when `stayCount` cards stay behind. Usually negative:
 // the staying cards lie above and to the left of the image.
-DragPoint RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset);
+Point RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset);
 
 // Card `index` (0 = bottom) of the staying cards, inside the drag image.
-DragPoint StayingCardPosition(DragPoint origin, int index, int xOffset, int yOffset);
+Point StayingCardPosition(Point origin, int index, int xOffset, int yOffset);
 
 // Taken card `index` (0 = the lowest taken) of `count`, inside the drag image.
-DragPoint TakenCardPosition(int index, int count, int xOffset, int yOffset);
+Point TakenCardPosition(int index, int count, int xOffset, int yOffset);
 
 // Where the empty-place picture of a region left without cards lies inside
 // its drag image.
-DragPoint EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight);
+Point EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight);
 
 // When the drag image moves from `from` to `to`, the part of the saved
 // background that both places share: a block inside that picture, moved from
 // where it lay relative to the old place to where it lies relative to the
 // new one. False (and `block` untouched) when the two places do not overlap.
-bool SharedBackgroundBlock(DragPoint from, DragPoint to, DragSize image, BlockCopy& block);
+bool SharedBackgroundBlock(Point from, Point to, DragSize image, BlockCopy& block);
 
 // The copy of the window's pixels under a drag image at `to` into that
 // picture, left without the part at negative window coordinates (which a
 // window cannot give). Source is the window, destination the picture.
-BlockCopy WindowCopyIntoImage(DragPoint to, DragSize image);
+BlockCopy WindowCopyIntoImage(Point to, DragSize image);
 
 // Chooses the region a dragged rectangle is dropped on. Offer the regions in
 // creation order; the one with the highest score wins, a later one only with

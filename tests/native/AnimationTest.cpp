@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-std::ostream& operator<<(std::ostream& out, AnimationFrame frame)
+// Internal: each test file prints points its own way.
+static std::ostream& operator<<(std::ostream& out, const Point& frame)
 {
     return out << "(" << frame.x << ", " << frame.y << ")";
 }
@@ -101,19 +102,6 @@ TEST(SlideDestination, LandsOnTheNextPlaceOfTheTargetsFan)
         AnimationFrame destination =
             SlideDestination(c.targetX, c.targetY, c.xOffset, c.yOffset, c.targetCount, c.movedCount);
         EXPECT_EQ(destination, c.destination) << c.name;
-    }
-}
-
-TEST(AnimationStep, StartsAt32AndIgnoresStepsBelowOnePixel)
-{
-    EXPECT_EQ(AnimationStep(), 32.0);
-    const struct {
-        int pixels;
-        double expected;
-    } cases[] = {{80, 80.0}, {20, 20.0}, {0, 20.0}, {-5, 20.0}, {1, 1.0}, {32, 32.0}};
-    for (const auto& c : cases) {
-        SetAnimationStep(c.pixels);
-        EXPECT_EQ(AnimationStep(), c.expected) << "after SetAnimationStep(" << c.pixels << ")";
     }
 }
 

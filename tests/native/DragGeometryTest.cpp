@@ -7,17 +7,18 @@
 #include <utility>
 #include <vector>
 
-std::ostream& operator<<(std::ostream& out, DragPoint point)
+// Internal: each test file prints points its own way.
+static std::ostream& operator<<(std::ostream& out, const Point& point)
 {
     return out << "(" << point.x << ", " << point.y << ")";
 }
 
-std::ostream& operator<<(std::ostream& out, DragSize size)
+static std::ostream& operator<<(std::ostream& out, DragSize size)
 {
     return out << size.width << " x " << size.height;
 }
 
-std::ostream& operator<<(std::ostream& out, const BlockCopy& block)
+static std::ostream& operator<<(std::ostream& out, const BlockCopy& block)
 {
     return out << block.width << " x " << block.height << " from (" << block.sourceX << ", " << block.sourceY
                << ") to (" << block.destinationX << ", " << block.destinationY << ")";
@@ -49,7 +50,7 @@ TEST(GrabOffset, KeepsThePointerOverTheSameSpotOfTheImage)
     const struct {
         std::string name;
         int pressX, pressY, regionX, regionY, xOffset, yOffset, cardCount, dragCount;
-        DragPoint grab;
+        Point grab;
     } cases[] = {
         {"top 2 of 5 fanned right", 45, 30, 5, 10, 12, 0, 5, 2, {4, 20}},
         {"top card of a pile", 400, 250, 360, 178, 0, 15, 1, 1, {40, 72}},
@@ -59,7 +60,7 @@ TEST(GrabOffset, KeepsThePointerOverTheSameSpotOfTheImage)
         {"press left of the window", -5, -2, 0, 0, 0, 0, 1, 1, {-5, -2}},
     };
     for (const auto& c : cases) {
-        DragPoint grab = GrabOffset(c.pressX, c.pressY, c.regionX, c.regionY, c.xOffset, c.yOffset,
+        Point grab = GrabOffset(c.pressX, c.pressY, c.regionX, c.regionY, c.xOffset, c.yOffset,
                                     c.cardCount, c.dragCount);
         EXPECT_EQ(grab, c.grab) << c.name;
     }
@@ -72,9 +73,9 @@ TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
     const struct {
         std::string name;
         int count, stayCount, xOffset, yOffset;
-        DragPoint origin;
-        std::vector<DragPoint> staying;
-        std::vector<DragPoint> taken;
+        Point origin;
+        std::vector<Point> staying;
+        std::vector<Point> taken;
     } cases[] = {
         {"one card alone", 1, 0, 0, 15, {0, 0}, {}, {{0, 0}}},
         {"top 2 of 5 fanned right", 2, 3, 12, 0, {-36, 0}, {{-36, 0}, {-24, 0}, {-12, 0}}, {{0, 0}, {12, 0}}},
@@ -83,7 +84,7 @@ TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
         {"top 1 of 3 fanned down and right", 1, 2, 8, 15, {-16, -30}, {{-16, -30}, {-8, -15}}, {{0, 0}}},
     };
     for (const auto& c : cases) {
-        DragPoint origin = RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset);
+        Point origin = RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset);
         EXPECT_EQ(origin, c.origin) << c.name;
         for (int i = 0; i < c.stayCount; ++i)
             EXPECT_EQ(StayingCardPosition(origin, i, c.xOffset, c.yOffset), c.staying[i]) << c.name << " staying " << i;
@@ -97,7 +98,7 @@ TEST(EmptyOutlinePosition, SitsAtTheRegionCornerInsideTheImage)
     const struct {
         DragSize image;
         int xOffset, yOffset;
-        DragPoint position;
+        Point position;
     } cases[] = {
         {{71, 96}, 0, 0, {0, 0}},     {{95, 96}, 12, 0, {0, 0}},    {{95, 96}, -12, 0, {24, 0}},
         {{71, 136}, 0, -20, {0, 40}}, {{83, 111}, -12, -15, {12, 15}},
@@ -116,7 +117,7 @@ TEST(SharedBackgroundBlock, MovesTheCommonPartToItsNewPlaceInThePicture)
 {
     const struct {
         std::string name;
-        DragPoint from, to;
+        Point from, to;
         BlockCopy block;
     } cases[] = {
         {"right and down", {100, 100}, {110, 105}, {10, 5, 0, 0, 61, 91}},
@@ -135,7 +136,7 @@ TEST(SharedBackgroundBlock, MovesTheCommonPartToItsNewPlaceInThePicture)
 
 TEST(SharedBackgroundBlock, PlacesThatOnlyTouchOrLieApartShareNothing)
 {
-    const std::pair<DragPoint, DragPoint> cases[] = {
+    const std::pair<Point, Point> cases[] = {
         {{100, 100}, {171, 100}}, {{100, 100}, {100, 196}}, {{100, 100}, {29, 4}},
         {{100, 100}, {-200, 100}}, {{100, 100}, {150, 300}},
     };
@@ -149,7 +150,7 @@ TEST(SharedBackgroundBlock, PlacesThatOnlyTouchOrLieApartShareNothing)
 TEST(WindowCopyIntoImage, LeavesOutNegativeWindowCoordinates)
 {
     const struct {
-        DragPoint to;
+        Point to;
         BlockCopy copy;
     } cases[] = {
         {{50, 60}, {50, 60, 0, 0, 71, 96}},
@@ -164,8 +165,8 @@ TEST(WindowCopyIntoImage, LeavesOutNegativeWindowCoordinates)
 
 TEST(WindowCopyIntoImage, AnImageWhollyOutsideCopiesNothing)
 {
-    const DragPoint cases[] = {{-71, 0}, {-80, 5}, {0, -96}, {-500, -500}};
-    for (DragPoint to : cases)
+    const Point cases[] = {{-71, 0}, {-80, 5}, {0, -96}, {-500, -500}};
+    for (Point to : cases)
         EXPECT_TRUE(WindowCopyIntoImage(to, oneCard).IsEmpty()) << to;
 }
 
