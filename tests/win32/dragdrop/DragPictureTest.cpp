@@ -116,7 +116,7 @@ TEST_F(DragPictureTest, TwoCardsDraggedOverEveryKindOfRegionDropCleanly)
     EXPECT_FALSE(source->IsDragging());
     EXPECT_EQ(StackText(*source->Cards()), "AC 2D 3H");
     EXPECT_EQ(StackText(*target->Cards()), "9H 10S 4S 5C");
-    EXPECT_EQ(CallbackLog(), (std::vector<std::string>{"removed 1: 2", "added 2: 9H 10S 4S 5C"}));
+    EXPECT_EQ(CallbackLog(), (std::vector<std::string>{"removed 1: 2, holds 3", "added 2: 9H 10S 4S 5C"}));
     ExpectFreshTable("after the drop");
 }
 

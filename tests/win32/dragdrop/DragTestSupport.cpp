@@ -18,7 +18,8 @@ bool dropAnswers[64] = {};
 
 void LogRemoved(CardRegion* source, int count)
 {
-    CallbackLog().push_back("removed " + std::to_string(source->Id()) + ": " + std::to_string(count));
+    CallbackLog().push_back("removed " + std::to_string(source->Id()) + ": " + std::to_string(count) + ", holds " +
+                            std::to_string(source->CardCountWithDrag()));
 }
 
 void LogAdded(CardRegion* target, CardStack* cards)

@@ -33,9 +33,10 @@ public:
     bool OpenWithShell(const char*) override { return true; }
 };
 
-// What the region callbacks were told, in order: "removed 1: 2",
-// "added 2: AC 2D", "drop rule 2: 3H 4S" (region id, then the count or the
-// cards). Install on a region with Record*.
+// What the region callbacks were told, in order: "removed 1: 2, holds 3"
+// (with the cards the source then holds, in hand or not), "added 2: AC 2D",
+// "drop rule 2: 3H 4S" (region id, then the count or the cards). Install on
+// a region with Record*.
 std::vector<std::string>& CallbackLog();
 void RecordRemoved(CardRegion* region);
 void RecordAdded(CardRegion* region);
