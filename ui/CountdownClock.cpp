@@ -1,0 +1,159 @@
+#include "ui/CountdownClock.h"
+
+#include "cardlib/core/PlatformServices.h"
+#include "res/ResourceIds.h"
+#include "ui/ScopedGdi.h"
+#include "ui/core/CountdownMath.h"
+
+bool CountdownClock::Create(HWND parent, int x, int y, int barWidth, int barHeight, TimeUpCallback callback)
+{
+    if (hwnd)
+        return false;
+    HWND made = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, x, y, barWidth, barHeight, parent,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!made)
+        return false;
+    hwnd = made;
+    width = barWidth;
+    height = barHeight;
+    // The object first, so the procedure finds it from its first message on.
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountdownClock::WindowProcedure));
+    timeUpCallback = callback;
+    return true;
+}
+
+void CountdownClock::Start()
+{
+    startTick = Platform().TickCount();
+    SetTimer(hwnd, countdown::timerId, countdown::timerPeriod, nullptr);
+    drawnPosition = 2;
+    position = 1;
+    Repaint();
+}
+
+void CountdownClock::Stop()
+{
+    startTick = 0;
+    KillTimer(hwnd, countdown::timerId);
+    position = 0;
+    Repaint();
+}
+
+void CountdownClock::Pause() { KillTimer(hwnd, countdown::timerId); }
+
+std::uint32_t CountdownClock::SecondsLeft() const
+{
+    return countdown::SecondsLeft(startTick, Platform().TickCount(), duration);
+}
+
+void CountdownClock::Repaint()
+{
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}
+
+LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* clock = reinterpret_cast<CountdownClock*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!clock)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_SIZE:
+        clock->width = LOWORD(lParam);
+        clock->height = HIWORD(lParam);
+        return 0;
+    case WM_PAINT: {
+        ScopedPaint paint(window);
+        clock->OnPaint(paint.Get());
+        return 0;
+    }
+    case WM_TIMER:
+        clock->OnTick();
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void CountdownClock::OnTick()
+{
+    // A stray tick after Stop would otherwise read the stopped clock as long
+    // expired and report the time up a second time.
+    if (startTick == 0)
+        return;
+    const std::uint32_t now = Platform().TickCount();
+    position = countdown::BarPosition(startTick, now, height, duration);
+    if (std::optional<Box> strip = countdown::TickFill(drawnPosition, position, width)) {
+        ScopedWindowContext context(hwnd);
+        FillWithColour(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
+                       countdown::usedUpColour);
+    }
+    if (!countdown::IsTimeUp(position, startTick, now, height, duration)) {
+        drawnPosition = position;
+    } else {
+        // Stopped before the callback, so no tick of this countdown can come
+        // while the game shows its screens inside the callback.
+        const std::uint32_t allowed = duration;
+        Stop();
+        if (timeUpCallback)
+            timeUpCallback(allowed);
+        // The callback may have started a new countdown: follow its position.
+        drawnPosition = position;
+    }
+    if (countdown::IsWarningDue(SecondsLeft(), Platform().TickCount()))
+        Platform().PlaySoundFromResource(IDW_WARNING);
+}
+
+void CountdownClock::OnPaint(HDC context)
+{
+    const int usedUpBottom = position != 0 ? static_cast<int>(position) : height - 2;
+    const RECT usedUp{2, 2, width - 2, usedUpBottom};
+    if (usedUp.bottom > usedUp.top)
+        FillWithColour(context, usedUp, countdown::usedUpColour);
+    if (!gradient.IsMade() || gradient.Width() != width || gradient.Height() != height)
+        BuildGradient(context);
+    if (position != 0) {
+        const int top = static_cast<int>(position) + 2;
+        BitBlt(context, 2, top, width - 2, height - 2, gradient.Context(), 2, top, SRCCOPY);
+    }
+    DrawFrames(context);
+}
+
+void CountdownClock::BuildGradient(HDC context)
+{
+    // Made again only when the bar's size has changed since it was drawn.
+    if (!gradient.Create(context, width, height))
+        return;
+    if (width - 2 <= 2)
+        return;
+    for (const countdown::GradientRow& row : countdown::GradientRows(height))
+        for (int x = 2; x <= width - 3; ++x)
+            SetPixel(gradient.Context(), x, row.y, row.colour);
+}
+
+void CountdownClock::DrawFrames(HDC context)
+{
+    ScopedGdiObject<HPEN> outer(CreatePen(PS_SOLID, 1, countdown::outerFrameColour));
+    ScopedGdiObject<HPEN> inner(CreatePen(PS_SOLID, 1, countdown::innerFrameColour));
+    {
+        ScopedSelection pen(context, outer.Get());
+        MoveToEx(context, 0, 0, nullptr);
+        LineTo(context, 0, height - 1);
+        LineTo(context, width - 1, height - 1);
+        LineTo(context, width - 1, 0);
+        LineTo(context, 0, 0);
+    }
+    {
+        ScopedSelection pen(context, inner.Get());
+        MoveToEx(context, 1, 1, nullptr);
+        LineTo(context, 1, height - 2);
+        LineTo(context, width - 2, height - 2);
+        LineTo(context, width - 2, 1);
+        LineTo(context, 1, 1);
+    }
+    for (int y : countdown::TickDotRows(height)) {
+        SetPixel(context, 1, y, countdown::outerFrameColour);
+        SetPixel(context, width - 2, y, countdown::outerFrameColour);
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/OffscreenImage.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Called with the level's duration in seconds when the countdown has run out.
+using TimeUpCallback = void (*)(std::uint32_t duration);
+
+// The countdown bar at the table's right edge: a framed gradient that fills
+// with dark blue from the top while the level's time runs, a warning sound
+// at 20 seconds and in the last ten, and a callback when the time is up. A
+// child window of the table, made from the "STATIC" class with its own window
+// procedure. Time comes from Platform().TickCount() so tests can drive it.
+class CountdownClock {
+public:
+    CountdownClock() = default;
+    virtual ~CountdownClock() = default;
+    CountdownClock(const CountdownClock&) = delete;
+    CountdownClock& operator=(const CountdownClock&) = delete;
+
+    // False, changing nothing, when the window exists already or cannot be made.
+    bool Create(HWND parent, int x, int y, int barWidth, int barHeight, TimeUpCallback callback);
+
+    void Start();
+    // Ends the countdown: the bar turns all dark and SecondsLeft is 0.
+    void Stop();
+    // Freezes the bar; SecondsLeft keeps counting from the start.
+    void Pause();
+    std::uint32_t SecondsLeft() const;
+    void SetDuration(std::uint32_t seconds) { duration = seconds; }
+    void Repaint();
+
+    HWND Window() const { return hwnd; }
+    bool IsRunning() const { return startTick != 0; }
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnTick();
+    void OnPaint(HDC context);
+    void BuildGradient(HDC context);
+    void DrawFrames(HDC context);
+
+    HWND hwnd = nullptr;
+    int width = 0;
+    int height = 0;
+    TimeUpCallback timeUpCallback = nullptr;
+    std::uint32_t startTick = 0; // 0 while stopped
+    std::uint32_t position = 0;  // rows used up; 0 while stopped
+    std::uint32_t drawnPosition = 0;
+    std::uint32_t duration = 0;  // seconds
+    // Drawn pixel by pixel once for the bar's size, then only copied.
+    OffscreenImage gradient;
+};
