@@ -1,0 +1,137 @@
+#include "ui/LinkBanner.h"
+
+#include "cardlib/core/PlatformServices.h"
+#include "ui/ScopedGdi.h"
+#include "ui/TransparentImage.h"
+#include "ui/core/BannerFamily.h"
+#include "ui/core/HandCursor.h"
+
+#include <cstring>
+
+namespace {
+HBITMAP LoadBannerImage(int id)
+{
+    return static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+} // namespace
+
+LinkBanner::~LinkBanner()
+{
+    if (cursor)
+        DestroyCursor(cursor);
+}
+
+bool LinkBanner::Create(HWND parent, DWORD style, int x, int y, int width, int height, const char* linkAddress)
+{
+    if (linkAddress && std::strlen(linkAddress) >= sizeof(address))
+        return false;
+    HWND made = CreateWindowExA(0, "STATIC", "", style | SS_NOTIFY, x, y, width, height, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!made)
+        return false;
+    hwnd = made;
+    if (linkAddress)
+        std::memcpy(address, linkAddress, std::strlen(linkAddress) + 1);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    previousProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LinkBanner::WindowProcedure)));
+    // The static control takes the mouse only with SS_NOTIFY.
+    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) | SS_NOTIFY);
+    return true;
+}
+
+int LinkBanner::ImageId() const { return banner::ImageFor(colour); }
+
+SIZE LinkBanner::ImageSize() const
+{
+    SIZE size = {0, 0};
+    const int id = ImageId();
+    if (id == banner::noImage)
+        return size;
+    ScopedGdiObject<HBITMAP> image(LoadBannerImage(id));
+    BITMAP info = {};
+    if (image && GetObjectA(image.Get(), sizeof(info), &info)) {
+        size.cx = info.bmWidth;
+        size.cy = info.bmHeight;
+    }
+    return size;
+}
+
+void LinkBanner::SetColour(std::uint32_t tableColour)
+{
+    if (tableColour == colour) {
+        Repaint();
+        return;
+    }
+    const int oldImage = ImageId();
+    colour = tableColour;
+    HWND parent = GetParent(hwnd);
+    RECT parentFrame = {};
+    if (!parent || !GetWindowRect(parent, &parentFrame))
+        return;
+    if (banner::NeedsLayout(oldImage, ImageId(), parentFrame.bottom - parentFrame.top)) {
+        // The table lays out its children again for the new picture's size.
+        RECT client = {};
+        GetClientRect(parent, &client);
+        PostMessageA(parent, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    }
+}
+
+void LinkBanner::Repaint()
+{
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}
+
+LRESULT CALLBACK LinkBanner::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* link = reinterpret_cast<LinkBanner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!link)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+        link->OnPaint();
+        return 0;
+    case WM_SETCURSOR:
+        link->OnSetCursor();
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        link->OnClick();
+        return 0;
+    default:
+        return CallWindowProcA(link->previousProcedure, window, message, wParam, lParam);
+    }
+}
+
+void LinkBanner::OnPaint()
+{
+    const int id = ImageId();
+    ScopedGdiObject<HBITMAP> image(id != banner::noImage ? LoadBannerImage(id) : nullptr);
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    ScopedPaint paint(hwnd);
+    // Colour 0 has no picture: the banner leaves its place to the table.
+    if (!image)
+        return;
+    SetBkMode(paint.Get(), TRANSPARENT);
+    DrawTransparent(paint.Get(), 0, 0, client.right, client.bottom, image.Get(), 0, 0, banner::KeyColourOf(id));
+}
+
+void LinkBanner::OnSetCursor()
+{
+    if (!cursor) {
+        const hand::Masks masks = hand::CursorMasks();
+        cursor = CreateCursor(GetModuleHandleA(nullptr), hand::hotSpotX, hand::hotSpotY, hand::size, hand::size,
+                              masks.andMask.data(), masks.xorMask.data());
+    }
+    SetCursor(cursor);
+}
+
+void LinkBanner::OnClick()
+{
+    // The banner is drawn again before the shell, which may take a while.
+    Repaint();
+    if (address[0] != '\0')
+        Platform().OpenWithShell(address);
+}

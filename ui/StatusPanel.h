@@ -1,0 +1,51 @@
+#pragma once
+
+#include "ui/OffscreenImage.h"
+#include "ui/ScopedGdi.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+// A small panel at the table's top right: a label on the table colour, the
+// panel picture (its oval only, unless the table has the picture's own dark
+// blue) and a number over the picture's lower part. A value of -1 shows no
+// number. A child window of the table made from the "STATIC" class with its
+// own window procedure.
+class StatusPanel {
+public:
+    StatusPanel() = default;
+    virtual ~StatusPanel() = default;
+    StatusPanel(const StatusPanel&) = delete;
+    StatusPanel& operator=(const StatusPanel&) = delete;
+
+    // False, changing nothing, when the window exists already or cannot be made.
+    bool Create(HWND parent, int x, int y, int panelWidth, int panelHeight);
+    // A label of more than 31 characters is refused; the panel repaints either way.
+    void SetLabel(const char* text);
+    void SetValue(int newValue);
+    int Value() const { return value; }
+    // Taken at the next paint; the table repaints everything after a colour change.
+    void SetColour(std::uint32_t tableColour) { colour = tableColour; }
+    void Repaint();
+
+    HWND Window() const { return hwnd; }
+    const char* Label() const { return label; }
+
+private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaint(HDC context);
+    void PaintPicture(HDC context);
+    void PaintNumber(HDC context);
+    void PaintLabel(HDC context);
+
+    OffscreenImage image; // bitmap 120
+    int width = 0;
+    int height = 0;
+    HWND hwnd = nullptr;
+    ScopedGdiObject<HFONT> labelFont;
+    ScopedGdiObject<HFONT> valueFont;
+    char label[32] = {};
+    int value = -1;
+    std::uint32_t colour = 0x00E9B185;
+};
