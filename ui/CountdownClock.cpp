@@ -5,6 +5,14 @@
 #include "ui/ScopedGdi.h"
 #include "ui/core/CountdownMath.h"
 
+CountdownClock::~CountdownClock()
+{
+    if (hwnd && GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+        KillTimer(hwnd, countdown::timerId);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    }
+}
+
 bool CountdownClock::Create(HWND parent, int x, int y, int barWidth, int barHeight, TimeUpCallback callback)
 {
     if (hwnd)

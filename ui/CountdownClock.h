@@ -17,7 +17,8 @@ using TimeUpCallback = void (*)(std::uint32_t duration);
 class CountdownClock {
 public:
     CountdownClock() = default;
-    virtual ~CountdownClock() = default;
+    // The window stays (it goes with its parent) but no longer reaches this object.
+    virtual ~CountdownClock();
     CountdownClock(const CountdownClock&) = delete;
     CountdownClock& operator=(const CountdownClock&) = delete;
 

@@ -18,6 +18,13 @@ HBITMAP LoadBannerImage(int id)
 
 LinkBanner::~LinkBanner()
 {
+    // The window goes later, with its parent: give it back to the static
+    // control so that its last messages never reach this object.
+    if (hwnd && previousProcedure &&
+        GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    }
     if (cursor)
         DestroyCursor(cursor);
 }

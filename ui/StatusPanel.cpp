@@ -6,6 +6,12 @@
 #include <cstring>
 #include <string>
 
+StatusPanel::~StatusPanel()
+{
+    if (hwnd && GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+}
+
 bool StatusPanel::Create(HWND parent, int x, int y, int panelWidth, int panelHeight)
 {
     if (hwnd)

@@ -15,7 +15,8 @@
 class StatusPanel {
 public:
     StatusPanel() = default;
-    virtual ~StatusPanel() = default;
+    // The window stays (it goes with its parent) but no longer reaches this object.
+    virtual ~StatusPanel();
     StatusPanel(const StatusPanel&) = delete;
     StatusPanel& operator=(const StatusPanel&) = delete;
 
