@@ -43,18 +43,3 @@ TEST(HandCursor, NeverInvertsTheScreenAndLeavesTheLowerRowsTransparent)
         }
     EXPECT_EQ(hand, 201);
 }
-
-TEST(HandCursor, RowsAsTheyAreStored)
-{
-    const hand::Masks masks = hand::CursorMasks();
-    // Row 7: AND f0 00 7f ff, XOR 06 db 00 00, first byte leftmost.
-    const std::uint8_t andRow[] = {0xf0, 0x00, 0x7f, 0xff};
-    const std::uint8_t xorRow[] = {0x06, 0xdb, 0x00, 0x00};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(masks.andMask[static_cast<std::size_t>(7 * 4 + i)], andRow[i]) << i;
-        EXPECT_EQ(masks.xorMask[static_cast<std::size_t>(7 * 4 + i)], xorRow[i]) << i;
-    }
-    EXPECT_EQ(masks.andMask[4 * 5 + 0], 0xf0);
-    EXPECT_EQ(masks.andMask[4 * 17 + 1], 0x00);
-    EXPECT_EQ(masks.andMask[4 * 17 + 2], 0xff);
-}

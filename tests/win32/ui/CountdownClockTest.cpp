@@ -148,7 +148,7 @@ TEST_F(CountdownClockTest, TimeUpStopsTheClockBeforeTheCallbackAndCallsItOnce)
     EXPECT_EQ(record.insideDuringCallback, dark);
     EXPECT_EQ(clock.SecondsLeft(), 0u);
     // Neither the killed timer nor a stray tick reports it again.
-    PumpMessages(200);
+    PumpMessagesFor(200);
     TickAt(7000 + 5000);
     EXPECT_EQ(record.calls, 1);
 }
@@ -170,7 +170,7 @@ TEST_F(CountdownClockTest, RealTimerDrivesTheBarToTheCallback)
     platform.now = 100000;
     clock.Start();
     platform.now += 1100;
-    PumpMessages(300);
+    PumpMessagesFor(300);
     EXPECT_EQ(record.calls, 1);
 }
 
@@ -214,7 +214,7 @@ TEST_F(CountdownClockTest, PauseFreezesTheBarWhileSecondsCountOn)
     clock.Pause();
     platform.now = 1000 + 30000;
     EXPECT_EQ(clock.SecondsLeft(), 60u);
-    PumpMessages(120);
+    PumpMessagesFor(120);
     WindowPixels bar(clock.Window());
     EXPECT_EQ(bar.At(7, 50), GradientAt(50)); // no tick moved it
     clock.Stop();

@@ -1,5 +1,7 @@
 #include "tests/win32/ui/HostWindow.h"
 
+#include <vector>
+
 namespace {
 const char* const hostClass = "WexaUiTestHost";
 
@@ -68,7 +70,7 @@ LRESULT CALLBACK HostWindow::WindowProcedure(HWND window, UINT message, WPARAM w
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PumpMessages(DWORD milliseconds)
+void PumpMessagesFor(DWORD milliseconds)
 {
     const DWORD start = GetTickCount();
     do {
@@ -100,4 +102,44 @@ SIZE ClientSize(HWND window)
     RECT client = {};
     GetClientRect(window, &client);
     return SIZE{client.right, client.bottom};
+}
+
+void SaveShot(HWND window, const char* name)
+{
+    char folder[MAX_PATH] = {};
+    if (!GetEnvironmentVariableA("WEXA_UI_SHOTS", folder, sizeof(folder)))
+        return;
+    const SIZE size = ClientSize(window);
+    MemorySurface surface(size.cx, size.cy);
+    surface.CopyFromWindow(window);
+    GdiFlush();
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = size.cx;
+    header.biHeight = -size.cy;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD pixelBytes = static_cast<DWORD>(size.cx * size.cy * 4);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + pixelBytes;
+    char path[MAX_PATH * 2] = {};
+    wsprintfA(path, "%s\\%s.bmp", folder, name);
+    HANDLE out = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(out, &file, sizeof(file), &written, nullptr);
+    WriteFile(out, &header, sizeof(header), &written, nullptr);
+    std::vector<unsigned char> bgra;
+    bgra.reserve(pixelBytes);
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x) {
+            COLORREF c = surface.Pixel(x, y);
+            bgra.insert(bgra.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+        }
+    WriteFile(out, bgra.data(), pixelBytes, &written, nullptr);
+    CloseHandle(out);
 }

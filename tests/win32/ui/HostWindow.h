@@ -28,7 +28,7 @@ private:
 };
 
 // Dispatches the thread's pending messages (timers included) for a while.
-void PumpMessages(DWORD milliseconds);
+void PumpMessagesFor(DWORD milliseconds);
 
 // What a window shows on the display now.
 struct WindowPixels {
@@ -41,3 +41,8 @@ struct WindowPixels {
 
 // Size of a window's client area.
 SIZE ClientSize(HWND window);
+
+// Saves what a window shows as a BMP file named `name` in the folder given
+// by the WEXA_UI_SHOTS environment variable, for a person to look at; does
+// nothing when it is not set.
+void SaveShot(HWND window, const char* name);

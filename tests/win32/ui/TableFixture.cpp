@@ -1,0 +1,88 @@
+#include "tests/win32/ui/TableFixture.h"
+
+#include <utility>
+
+namespace {
+
+std::function<void()> pendingScript;
+constexpr UINT runScript = WM_APP + 1;
+
+LRESULT CALLBACK ScriptProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == runScript && pendingScript) {
+        std::function<void()> script = std::move(pendingScript);
+        pendingScript = nullptr;
+        script();
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND ScriptWindow()
+{
+    static HWND window = nullptr;
+    if (!window) {
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = &ScriptProcedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "WexaScreenScript";
+        RegisterClassExA(&windowClass);
+        window = CreateWindowExA(0, "WexaScreenScript", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    return window;
+}
+
+void IgnoreTimeUp(std::uint32_t) {}
+
+} // namespace
+
+void TableFixture::SetUp()
+{
+    ASSERT_TRUE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                  &IgnoreTimeUp));
+    table.SetBackgroundColour(tableColour);
+    MoveWindow(table.Handle(), 0, 0, width, height, TRUE);
+    host.Refresh();
+}
+
+WindowPixels TableFixture::Capture() const { return WindowPixels(table.Handle()); }
+
+RECT TableFixture::PlaceOf(HWND child) const
+{
+    RECT place = {};
+    GetWindowRect(child, &place);
+    MapWindowPoints(nullptr, table.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void RunInsideNextLoop(std::function<void()> script)
+{
+    pendingScript = std::move(script);
+    PostMessageA(ScriptWindow(), runScript, 0, 0);
+}
+
+void Tick(HWND table, int times)
+{
+    for (int i = 0; i < times; ++i)
+        SendMessageA(table, WM_TIMER, 0, 0);
+}
+
+bool EndIsPosted(HWND table)
+{
+    MSG message = {};
+    return PeekMessageA(&message, table, WM_USER, WM_USER, PM_NOREMOVE) != FALSE;
+}
+
+int TicksUntilPhase(const GameWindow& table, HWND window, int phase)
+{
+    int ticks = 0;
+    while (table.Transition().Phase() != phase && !EndIsPosted(window) && ticks < 100000) {
+        Tick(window);
+        ++ticks;
+    }
+    return ticks;
+}
+
+void Click(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }

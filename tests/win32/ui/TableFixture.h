@@ -1,0 +1,47 @@
+#pragma once
+
+#include "tests/support/FakePlatform.h"
+#include "tests/win32/support/MemorySurface.h"
+#include "tests/win32/ui/HostWindow.h"
+#include "ui/GameTableWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// A game table of 706 x 500 pixels (the size the main window gives it) on
+// the test display, created as the game creates it, in the game's first
+// colour, with the platform services under the test's control.
+class TableFixture : public testing::Test {
+protected:
+    static constexpr int width = 706;
+    static constexpr int height = 500;
+    static constexpr COLORREF tableColour = 0x00644000;
+
+    void SetUp() override;
+
+    HWND Table() const { return table.Handle(); }
+    // What the table window shows now, children included.
+    WindowPixels Capture() const;
+    // Where a child window lies on the table.
+    RECT PlaceOf(HWND child) const;
+
+    FakePlatform platform;
+    ScopedPlatform installed{platform};
+    HostWindow host{width, height, RGB(128, 128, 128)};
+    GameTableWindow table;
+};
+
+// Runs `script` inside the next message loop that dispatches this thread's
+// messages, such as the one a message screen runs: a test can call
+// ShowScreen and drive the screen from within, by sending it timer ticks
+// and clicks itself, one at a time.
+void RunInsideNextLoop(std::function<void()> script);
+
+// Sends the table's screen timer one tick.
+void Tick(HWND table, int times = 1);
+// Ticks until the screen reaches `phase` or has posted its end; the ticks taken.
+int TicksUntilPhase(const GameWindow& table, HWND window, int phase);
+// True when the screen has asked its loop to end.
+bool EndIsPosted(HWND table);
+void Click(HWND window, int x, int y);

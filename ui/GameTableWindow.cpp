@@ -1,0 +1,102 @@
+#include "ui/GameTableWindow.h"
+
+#include "cardlib/CardLibrary.h"
+#include "cardlib/CardRegion.h"
+#include "ui/ScreenPainter.h"
+#include "ui/core/TableLayout.h"
+
+namespace {
+// The last card of the triangle's bottom row, and the pile of removed cards.
+constexpr int lastTriangleRegion = 28;
+constexpr int removedPileRegion = 35;
+
+void MoveTo(HWND window, const Box& place)
+{
+    MoveWindow(window, place.left, place.top, place.Width(), place.Height(), TRUE);
+}
+
+void Invalidate(HWND window, int left, int top, int right, int bottom)
+{
+    const RECT area{left, top, right, bottom};
+    InvalidateRect(window, &area, FALSE);
+}
+} // namespace
+
+bool GameTableWindow::CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int x, int y, int width,
+                                  int height, TimeUpCallback timeUp)
+{
+    if (!GameWindow::CreateTable(parent, extendedStyle, style, x, y, width, height, timeUp))
+        return false;
+    if (!levelPanel.Create(Handle(), 0, 0, 0, 0) || !cardsPanel.Create(Handle(), 0, 0, 0, 0))
+        return false;
+    levelPanel.SetLabel("level");
+    cardsPanel.SetLabel("cards remaining");
+    return true;
+}
+
+void GameTableWindow::SetBackgroundColour(Colour colour)
+{
+    levelPanel.SetColour(colour);
+    cardsPanel.SetColour(colour);
+    GameWindow::SetBackgroundColour(colour);
+}
+
+void GameTableWindow::Redraw()
+{
+    HWND window = Handle();
+    // The side stacks' row along the top.
+    Invalidate(window, 0, 0, 5 * cardWidth, cardHeight);
+    const CardRegion* triangleEnd = FindRegion(lastTriangleRegion);
+    const CardRegion* removedPile = FindRegion(removedPileRegion);
+    if (triangleEnd) {
+        // Everything from below that row to the triangle's lower right corner.
+        int x = 0, y = 0;
+        triangleEnd->Position(x, y);
+        Invalidate(window, 0, cardHeight, x + cardWidth, y + cardHeight);
+    }
+    if (removedPile) {
+        // The removed pile and everything right of and below it.
+        int x = 0, y = 0;
+        removedPile->Position(x, y);
+        RECT client = {};
+        GetClientRect(window, &client);
+        Invalidate(window, x, y, client.right, client.bottom);
+    }
+    if (!triangleEnd && !removedPile)
+        InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
+void GameTableWindow::OnSize(int width, int height)
+{
+    clientWidth = width;
+    clientHeight = height;
+    const SIZE bannerSize = banner.ImageSize();
+    const TableChildren places =
+        LayOutTableChildren(width, height, cardWidth, cardHeight, bannerSize.cx, bannerSize.cy);
+    MoveTo(clock.Window(), places.clock);
+    MoveTo(banner.Window(), places.banner);
+    MoveTo(cardsPanel.Window(), places.cardsPanel);
+    MoveTo(levelPanel.Window(), places.levelPanel);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void GameTableWindow::OnScreenTimer(UINT_PTR)
+{
+    transition.Step(*this, Handle(), screenMode, clientWidth, clientHeight);
+}
+
+void GameTableWindow::PaintScreen(HDC dc)
+{
+    ScreenContent content;
+    content.mode = screenMode;
+    content.phase = transition.Phase();
+    content.width = clientWidth;
+    content.height = clientHeight;
+    content.cardWidth = cardWidth;
+    content.cardHeight = cardHeight;
+    content.snapshot = transition.Snapshot();
+    content.level = Level();
+    content.cardsRemaining = cardsPanel.Value();
+    PaintMessageScreen(dc, content);
+}

@@ -1,0 +1,130 @@
+#include "ui/GameWindow.h"
+
+#include "ui/core/ScreenWipe.h"
+
+bool GameWindow::CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int, int, int, int,
+                             TimeUpCallback timeUp)
+{
+    if (!Create(parent, extendedStyle, style))
+        return false;
+    if (!clock.Create(Handle(), 0, 0, 0, 0, timeUp))
+        return false;
+    return banner.Create(Handle(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, makerAddress);
+}
+
+void GameWindow::SetBackgroundColour(Colour colour)
+{
+    CardWindow::SetBackgroundColour(colour);
+    banner.SetColour(colour);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
+}
+
+void GameWindow::Paint(HDC dc)
+{
+    CardWindow::Paint(dc);
+    if (screenMode == GameOverScreen)
+        PaintScreen(dc);
+}
+
+BOOL CALLBACK GameWindow::HideChild(HWND child, LPARAM)
+{
+    ShowWindow(child, SW_HIDE);
+    return TRUE;
+}
+
+BOOL CALLBACK GameWindow::ShowChild(HWND child, LPARAM)
+{
+    ShowWindow(child, SW_SHOW);
+    return TRUE;
+}
+
+bool GameWindow::ShowScreen(int mode)
+{
+    HWND window = Handle();
+    if (!window || transition.IsRunning())
+        return false;
+    tableProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
+    SetInputEnabled(mode != GameOverScreen);
+    screenMode = mode;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!transition.Begin(window, clientWidth, clientHeight)) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
+        return false;
+    }
+    EnumChildWindows(window, &GameWindow::HideChild, 0);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    SetTimer(window, ScreenTransition::timerId, wipe::PeriodFor(mode), nullptr);
+    WPARAM quitCode = 0;
+    const bool ended = RunScreenLoop(quitCode);
+    KillTimer(window, ScreenTransition::timerId);
+    transition.End();
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
+    if (!ended) {
+        // The outer loop must see the quit too.
+        PostQuitMessage(static_cast<int>(quitCode));
+        return false;
+    }
+    FinishScreen(mode);
+    return true;
+}
+
+bool GameWindow::RunScreenLoop(WPARAM& quitCode)
+{
+    HWND window = Handle();
+    MSG message = {};
+    // An end message left over from an earlier screen must not end this one.
+    while (PeekMessageA(&message, window, ScreenTransition::endMessage, ScreenTransition::endMessage, PM_REMOVE)) {
+    }
+    for (;;) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            quitCode = got == 0 ? message.wParam : 0;
+            return false;
+        }
+        // Only the table's own end message ends the screen; other windows
+        // of the thread may use WM_USER for their own purposes.
+        if (message.message == ScreenTransition::endMessage && message.hwnd == window)
+            return true;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+void GameWindow::FinishScreen(int mode)
+{
+    // After game over the table keeps its look: children hidden, input off.
+    if (mode == GameOverScreen)
+        return;
+    EnumChildWindows(Handle(), &GameWindow::ShowChild, 0);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
+}
+
+LRESULT CALLBACK GameWindow::ScreenProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* table = reinterpret_cast<GameWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!table)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_TIMER:
+        table->OnScreenTimer(wParam);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint = {};
+        HDC dc = BeginPaint(window, &paint);
+        table->PaintScreen(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        table->transition.Click(window, table->screenMode);
+        return 0;
+    case WM_DESTROY:
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

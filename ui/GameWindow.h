@@ -1,0 +1,63 @@
+#pragma once
+
+#include "cardlib/CardWindow.h"
+#include "ui/CountdownClock.h"
+#include "ui/LinkBanner.h"
+#include "ui/ScreenTransition.h"
+#include "ui/core/ScreenLayout.h"
+
+#include <windows.h>
+
+// The game's card table, without its game: a card window that owns the
+// countdown bar, the link banner and the message screens, and declares what
+// the game asks of its table. GameTableWindow fills it in.
+class GameWindow : public CardWindow {
+public:
+    GameWindow() = default;
+    ~GameWindow() override = default;
+
+    // The window, then the countdown bar and the banner, all at size 0 until
+    // the first OnSize. The position and size given are not used: the
+    // parent places the table, the table its children.
+    virtual bool CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int x, int y, int width, int height,
+                             TimeUpCallback timeUp);
+    // Repaints the whole table at once in the new colour; the banner takes
+    // the picture that suits it.
+    void SetBackgroundColour(Colour colour) override;
+    void OnSize(int width, int height) override = 0;
+    // The table, and over it the game-over screen once that has appeared.
+    void Paint(HDC dc) override;
+
+    virtual void OnScreenTimer(UINT_PTR timerId) = 0;
+    virtual void SetCardsRemaining(int count) = 0;
+    virtual int Level() const = 0;
+    virtual void SetLevel(int level) = 0;
+    virtual void PaintScreen(HDC dc) = 0;
+    virtual void AfterIntro(int value) = 0;
+
+    // Shows a message screen over the table and returns when it has gone:
+    // true then, false when the program is quitting (the quit is posted
+    // again) or when a screen is already up (screens do not nest).
+    bool ShowScreen(int mode);
+
+    CountdownClock& Clock() { return clock; }
+    LinkBanner& Banner() { return banner; }
+    int ScreenMode() const { return screenMode; }
+    const ScreenTransition& Transition() const { return transition; }
+
+protected:
+    ScreenTransition transition;
+    CountdownClock clock;
+    LinkBanner banner;
+    int screenMode = NoScreen; // kept after the screen has gone
+
+private:
+    static LRESULT CALLBACK ScreenProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static BOOL CALLBACK HideChild(HWND child, LPARAM);
+    static BOOL CALLBACK ShowChild(HWND child, LPARAM);
+    // Runs the screen's message loop; false when WM_QUIT ended it, with its exit code.
+    bool RunScreenLoop(WPARAM& quitCode);
+    void FinishScreen(int mode);
+
+    WNDPROC tableProcedure = nullptr; // the card window's procedure while a screen is up
+};

@@ -1,0 +1,114 @@
+#include "ui/ScreenTransition.h"
+
+#include "ui/GameWindow.h"
+#include "ui/ScopedGdi.h"
+#include "ui/ScreenDrawing.h"
+#include "ui/core/ScreenWipe.h"
+
+namespace {
+void CopyStrips(HDC target, HDC source, const wipe::Step& step)
+{
+    for (const Box& strip : step.strips)
+        BitBlt(target, strip.left, strip.top, strip.Width(), strip.Height(), source, strip.left, strip.top,
+               SRCCOPY);
+}
+} // namespace
+
+bool ScreenTransition::Begin(HWND window, int width, int height)
+{
+    ScopedWindowContext context(window);
+    if (!context.Get() || !snapshot.Create(context.Get(), width, height) ||
+        !screen.Create(context.Get(), width, height)) {
+        End();
+        return false;
+    }
+    BitBlt(snapshot.Context(), 0, 0, width, height, context.Get(), 0, 0, SRCCOPY);
+    progress = 0;
+    phase = 0;
+    running = true;
+    finished = false;
+    return true;
+}
+
+void ScreenTransition::End()
+{
+    snapshot.Release();
+    screen.Release();
+    running = false;
+}
+
+void ScreenTransition::Click(HWND window, int mode)
+{
+    // Clicks during the wipe-in are ignored.
+    if (phase == 0 || finished)
+        return;
+    ++phase;
+    SetTimer(window, timerId, wipe::PeriodFor(mode), nullptr);
+}
+
+void ScreenTransition::Step(GameWindow& table, HWND window, int mode, int width, int height)
+{
+    if (!running || finished)
+        return;
+    ScopedWindowContext context(window);
+    if (phase == 0)
+        WipeIn(table, context.Get(), window, mode, width, height);
+    else if (phase == 1)
+        Blink(context.Get(), window, mode, width, height);
+    else
+        WipeOut(context.Get(), window, mode, width, height);
+}
+
+void ScreenTransition::WipeIn(GameWindow& table, HDC target, HWND window, int mode, int width, int height)
+{
+    if (progress == 0) {
+        // The whole screen is drawn once, off-screen, before its first strip shows.
+        phase = 1;
+        table.PaintScreen(screen.Context());
+        phase = 0;
+    }
+    progress += wipe::stepPixels;
+    const wipe::Step step = wipe::WipeIn(mode, progress, width, height);
+    CopyStrips(target, screen.Context(), step);
+    if (!step.complete)
+        return;
+    promptShown = false;
+    phase = 1;
+    progress = 0;
+    SetTimer(window, timerId, wipe::promptPeriod, nullptr);
+}
+
+void ScreenTransition::Blink(HDC target, HWND window, int mode, int width, int height)
+{
+    if (mode == GameOverScreen) {
+        // No prompt: the game-over screen ends by itself.
+        Finish(window);
+        return;
+    }
+    if (promptShown)
+        ErasePrompt(target, screen.Context(), width, height);
+    else
+        DrawPrompt(target, width, height);
+    promptShown = !promptShown;
+}
+
+void ScreenTransition::WipeOut(HDC target, HWND window, int mode, int width, int height)
+{
+    if (mode != IntroScreen) {
+        Finish(window);
+        return;
+    }
+    // The intro goes the way it came, uncovering the table as it was.
+    progress += wipe::stepPixels;
+    const wipe::Step step = wipe::Intro(progress, width, height);
+    CopyStrips(target, snapshot.Context(), step);
+    if (step.complete)
+        Finish(window);
+}
+
+void ScreenTransition::Finish(HWND window)
+{
+    finished = true;
+    KillTimer(window, timerId);
+    PostMessageA(window, endMessage, 0, 0);
+}
