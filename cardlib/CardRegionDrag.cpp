@@ -14,6 +14,7 @@
 #include "cardlib/core/PlatformServices.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -73,8 +74,13 @@ int CellFromBottom(const CardStack& stack, int index)
 
 bool CardRegion::BeginDrag(int px, int py)
 {
-    if (dragging || !window || !window->Handle())
+    if (!window || !window->Handle())
         return false;
+    // A press while the cards are still in hand means the release got lost
+    // (the capture was taken away): it is taken to have come where the cards
+    // are, so they are not left hanging.
+    if (dragging)
+        EndDrag(dragX + grabX, dragY + grabY);
     dragCount = CountUnderPoint(px, py);
     if (!CanDrag(dragCount))
         return false;

@@ -151,6 +151,32 @@ TEST(DragPress, ADoubleClickOnlyNotesTheCardsUnderThePointer)
     EXPECT_TRUE(CallbackLog().empty());
 }
 
+// Two presses without a release between them (the release went elsewhere
+// when the capture was taken away): the first drag ends where its cards are.
+TEST(DragPress, APressWithCardsStillInHandFirstLetsThemGo)
+{
+    FrameClock clock;
+    ScopedPlatform platform(clock);
+    TestTable table(400, 300);
+    CardRegion* region = table.Window().CreateRegion(1, true, 5, 10, 12, 0);
+    region->SetCards(ParseStack("AC 2C 3C"));
+    RecordAdded(region);
+    RecordRemoved(region);
+    CallbackLog().clear();
+
+    table.Press(40, 50);
+    table.MoveTo(300, 250); // over no region
+    table.Press(20, 50);    // the strip of 2C: with 3C home again, two cards
+    EXPECT_TRUE(region->IsDragging());
+    EXPECT_EQ(region->DragCount(), 2);
+    EXPECT_EQ(StackText(*region->Cards()), "AC");
+    EXPECT_EQ(region->CardCountWithDrag(), 3);
+    table.Release(20, 50);
+    EXPECT_EQ(StackText(*region->Cards()), "AC 2C 3C");
+    EXPECT_EQ(CallbackLog(), (std::vector<std::string>{"removed 1: 2, holds 3", "added 1: AC 2C 3C"}));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST(DragPress, NothingIsLeftBehindInTheDrawingSystem)
 {
     FrameClock clock;
