@@ -4,8 +4,10 @@
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_failures=0
+e2e_checks=0
 e2e_shot=""
 e2e_pid=""
+e2e_window=""
 
 e2e_fail() {
     echo "FAIL: $*" >&2
@@ -13,6 +15,7 @@ e2e_fail() {
 }
 
 e2e_check() { # description, expected, actual
+    e2e_checks=$((e2e_checks + 1))
     if [ "$2" = "$3" ]; then
         echo "ok: $1"
     else
@@ -26,13 +29,14 @@ e2e_start() {
     e2e_pid=$!
 }
 
-# Waits for a top-level window whose title is exactly the given text; prints its X id.
+# Waits for a top-level window whose title is exactly the given text; keeps
+# its X id in e2e_window.
 e2e_wait_window() {
     local title=$1 id tries
     for tries in $(seq 1 150); do
         id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then
-            echo "$id"
+            e2e_window=$id
             return 0
         fi
         sleep 0.2
@@ -46,9 +50,25 @@ e2e_screenshot() {
     import -display "$DISPLAY" -window root "$e2e_shot"
 }
 
-# Prints the pixel at screen (x, y) of the last screenshot as RRGGBB.
+# Prints the pixel at screen (x, y) of the last screenshot as rrggbb.
 e2e_pixel() {
     convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6 | tr "A-F" "a-f"
+}
+
+# Finds the top-left corner of the table's client area on screen in the last
+# screenshot, inside the window e2e_window: the first pixel of the table
+# colour down a column that only the table crosses near the top, then along
+# a row just below the table's top edge. Prints "x y".
+e2e_table_origin() {
+    local colour=$1 column=$2 X=0 Y=0 WIDTH HEIGHT SCREEN WINDOW x y
+    eval "$(xdotool getwindowgeometry --shell "$e2e_window" 2>/dev/null)"
+    for y in $(seq "$Y" $((Y + 80))); do
+        [ "$(e2e_pixel $((X + column)) "$y")" = "$colour" ] && break
+    done
+    for x in $(seq "$X" $((X + 40))); do
+        [ "$(e2e_pixel "$x" "$((y + 2))")" = "$colour" ] && break
+    done
+    echo "$x $y"
 }
 
 # Takes screenshots until the table shows: the table colour at the given
@@ -64,6 +84,22 @@ e2e_wait_table() { # shot file, colour, probe column, x, y
     return 1
 }
 
+# The pixel at a point of the table in the last screenshot.
+e2e_table_pixel() {
+    e2e_pixel $((ox + $1)) $((oy + $2))
+}
+
+# Presses the left button at a table point, moves in steps to another and
+# keeps the button down.
+e2e_press_and_move() { # x0 y0 x1 y1 steps
+    local i
+    xdotool mousemove $((ox + $1)) $((oy + $2)) mousedown 1
+    for i in $(seq 1 "$5"); do
+        xdotool mousemove $((ox + $1 + ($3 - $1) * i / $5)) $((oy + $2 + ($4 - $2) * i / $5))
+        sleep 0.02
+    done
+}
+
 e2e_stop() {
     if [ -n "$e2e_pid" ]; then
         kill "$e2e_pid" 2>/dev/null
@@ -74,22 +110,6 @@ e2e_stop() {
 
 e2e_finish() {
     e2e_stop
-    local checks=$1
-    echo "e2e: $((checks - e2e_failures)) passed, $e2e_failures failed"
+    echo "e2e: $((e2e_checks - e2e_failures)) passed, $e2e_failures failed"
     [ "$e2e_failures" -eq 0 ]
-}
-
-# Finds the top-left corner of the table's client area on screen in the last
-# screenshot: the first pixel of the table colour down a column that only
-# the table crosses near the top, then along a row just below the top edge.
-# Prints "x y".
-e2e_table_origin() {
-    local colour=$1 column=$2 x y
-    for y in $(seq 0 80); do
-        [ "$(e2e_pixel "$column" "$y")" = "$colour" ] && break
-    done
-    for x in $(seq 0 40); do
-        [ "$(e2e_pixel "$x" "$((y + 2))")" = "$colour" ] && break
-    done
-    echo "$x $y"
 }
