@@ -92,7 +92,7 @@ void CountdownClock::OnTick()
         return;
     const std::uint32_t now = Platform().TickCount();
     position = countdown::BarPosition(startTick, now, height, duration);
-    if (std::optional<Box> strip = countdown::TickFill(drawnPosition, position, width)) {
+    if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width)) {
         ScopedWindowContext context(hwnd);
         FillWithColour(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
                        countdown::usedUpColour);

@@ -10,7 +10,7 @@ namespace {
 constexpr int lastTriangleRegion = 28;
 constexpr int removedPileRegion = 35;
 
-void MoveTo(HWND window, const Box& place)
+void MoveTo(HWND window, const Rect& place)
 {
     MoveWindow(window, place.left, place.top, place.Width(), place.Height(), TRUE);
 }

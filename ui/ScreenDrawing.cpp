@@ -78,7 +78,7 @@ void DrawPrompt(HDC windowContext, int width, int height)
 void ErasePrompt(HDC windowContext, HDC renderedScreen, int width, int height)
 {
     const SIZE measured = MeasurePrompt(windowContext);
-    const Box place = screen::PromptEraseBox(width, height, measured.cx, measured.cy);
+    const Rect place = screen::PromptEraseBox(width, height, measured.cx, measured.cy);
     BitBlt(windowContext, place.left, place.top, place.Width(), place.Height(), renderedScreen, place.left,
            place.top, SRCCOPY);
 }

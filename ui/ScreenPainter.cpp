@@ -27,8 +27,8 @@ void PaintIntro(HDC context, const ScreenContent& content)
     const int width = content.width;
     const int height = content.height;
     const screen::IntroLayout layout = screen::LayOutIntro(width, height, content.cardWidth, content.cardHeight);
-    const Box& white = layout.whiteBand;
-    const Box& black = layout.blackBand;
+    const Rect& white = layout.whiteBand;
+    const Rect& black = layout.blackBand;
     FillWithColour(context, RECT{white.left, white.top, white.right, white.bottom}, screen::white);
     FillWithColour(context, RECT{black.left, black.top, black.right, black.bottom}, screen::black);
     DrawImageCentred(context, layout.titleCentre.x, layout.titleCentre.y, IDB_TITLE);

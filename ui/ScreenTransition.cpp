@@ -8,7 +8,7 @@
 namespace {
 void CopyStrips(HDC target, HDC source, const wipe::Step& step)
 {
-    for (const Box& strip : step.strips)
+    for (const Rect& strip : step.strips)
         BitBlt(target, strip.left, strip.top, strip.Width(), strip.Height(), source, strip.left, strip.top,
                SRCCOPY);
 }

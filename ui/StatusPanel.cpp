@@ -88,7 +88,7 @@ void StatusPanel::PaintPicture(HDC context)
     const int imageHeight = image.Height();
     ScopedGdiObject<HRGN> oval;
     if (panel::ClipsPicture(colour)) {
-        const Box clip = panel::PictureClip(imageWidth, imageHeight);
+        const Rect clip = panel::PictureClip(imageWidth, imageHeight);
         oval.Reset(CreateRoundRectRgn(clip.left, clip.top, clip.right, clip.bottom, imageWidth, imageHeight));
         SelectClipRgn(context, oval.Get());
     }
@@ -105,7 +105,7 @@ void StatusPanel::PaintNumber(HDC context)
     // Measured in the context's own font, before the number's font is chosen.
     SIZE measured = {};
     GetTextExtentPoint32A(context, text.c_str(), characters, &measured);
-    const PixelPoint at = panel::NumberOrigin(image.Width(), image.Height(), characters, measured.cx);
+    const Point at = panel::NumberOrigin(image.Width(), image.Height(), characters, measured.cx);
     HGDIOBJ font = valueFont ? static_cast<HGDIOBJ>(valueFont.Get()) : GetStockObject(DEFAULT_GUI_FONT);
     ScopedSelection selected(context, font);
     SetBkMode(context, TRANSPARENT);
@@ -122,8 +122,8 @@ void StatusPanel::PaintLabel(HDC context)
     const int length = static_cast<int>(std::strlen(label));
     SIZE measured = {};
     GetTextExtentPoint32A(context, label, length, &measured);
-    const Box band = panel::LabelBand(width, measured.cy);
-    const PixelPoint at = panel::LabelOrigin(width, measured.cx, measured.cy);
+    const Rect band = panel::LabelBand(width, measured.cy);
+    const Point at = panel::LabelOrigin(width, measured.cx, measured.cy);
     const RECT ground{band.left, band.top, band.right, band.bottom};
     SetBkColor(context, colour);
     SetTextColor(context, panel::labelColour);

@@ -165,7 +165,7 @@ TEST(CountdownTick, FillsOnlyTheNewStripOverlappingOneRow)
         std::uint32_t drawn;
         std::uint32_t position;
         bool fills;
-        Box fill;
+        Rect fill;
     };
     const Case cases[] = {
         {2, 3, false, {}},          // just started: the top rows stay
@@ -175,7 +175,7 @@ TEST(CountdownTick, FillsOnlyTheNewStripOverlappingOneRow)
         {10, 8, false, {}},         // a new, shorter countdown: nothing to cover
     };
     for (const Case& c : cases) {
-        std::optional<Box> fill = TickFill(c.drawn, c.position, 14);
+        std::optional<Rect> fill = TickFill(c.drawn, c.position, 14);
         ASSERT_EQ(fill.has_value(), c.fills) << c.drawn << " -> " << c.position;
         if (fill) {
             EXPECT_EQ(*fill, c.fill) << c.drawn << " -> " << c.position;

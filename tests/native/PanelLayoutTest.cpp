@@ -8,7 +8,7 @@ using namespace panel;
 
 TEST(PanelPicture, OvalClipOfThe54By45Picture)
 {
-    EXPECT_EQ(PictureClip(54, 45), (Box{6, 36, 49, 73}));
+    EXPECT_EQ(PictureClip(54, 45), (Rect{6, 36, 49, 73}));
 }
 
 TEST(PanelPicture, WholePictureOnlyOnItsOwnDarkBlue)
@@ -49,7 +49,7 @@ TEST(PanelNumber, PlacementForOneTwoAndThreeCharacters)
         {4, 40, -51},
     };
     for (const Case& c : cases) {
-        PixelPoint at = NumberOrigin(54, 45, c.characters, c.measuredWidth);
+        Point at = NumberOrigin(54, 45, c.characters, c.measuredWidth);
         EXPECT_EQ(at.x, c.x) << c.characters << " characters " << c.measuredWidth << " wide";
         EXPECT_EQ(at.y, 43);
     }
@@ -66,12 +66,12 @@ TEST(PanelLabel, CentredHalfALineDownOverABandOfItsHeight)
     struct Case {
         int textWidth;
         int textHeight;
-        PixelPoint origin;
+        Point origin;
     };
     const Case cases[] = {{40, 16, {7, 8}}, {41, 19, {7, 9}}, {70, 16, {-8, 8}}};
     for (const Case& c : cases) {
         EXPECT_EQ(LabelOrigin(54, c.textWidth, c.textHeight), c.origin) << c.textWidth;
-        EXPECT_EQ(LabelBand(54, c.textHeight), (Box{0, 0, 54, c.textHeight}));
+        EXPECT_EQ(LabelBand(54, c.textHeight), (Rect{0, 0, 54, c.textHeight}));
     }
 }
 

@@ -10,9 +10,9 @@ using namespace screen;
 TEST(IntroLayout, WorkedPositionsOnA706By500Table)
 {
     IntroLayout layout = LayOutIntro(706, 500, 71, 96);
-    EXPECT_EQ(layout.whiteBand, (Box{0, 0, 706, 83}));
-    EXPECT_EQ(layout.blackBand, (Box{0, 83, 706, 500}));
-    EXPECT_EQ(layout.titleCentre, (PixelPoint{353, 41}));
+    EXPECT_EQ(layout.whiteBand, (Rect{0, 0, 706, 83}));
+    EXPECT_EQ(layout.blackBand, (Rect{0, 83, 706, 500}));
+    EXPECT_EQ(layout.titleCentre, (Point{353, 41}));
     struct Case {
         int x;
         int y;
@@ -22,7 +22,7 @@ TEST(IntroLayout, WorkedPositionsOnA706By500Table)
     const Case cards[] = {{70, 223, 33},  {235, 223, 37}, {400, 223, 43}, {565, 223, 44},
                           {47, 247, 12},  {212, 247, 11}, {377, 247, 5},  {542, 247, 2}};
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(layout.cards[i].at, (PixelPoint{cards[i].x, cards[i].y})) << "card " << i;
+        EXPECT_EQ(layout.cards[i].at, (Point{cards[i].x, cards[i].y})) << "card " << i;
         EXPECT_EQ(layout.cards[i].value, cards[i].value) << "card " << i;
     }
 }
@@ -48,7 +48,7 @@ TEST(MessageScreens, TitleLinesAndPrompt)
     EXPECT_EQ(LevelLineTop(500, 69, 1), 62 + 207);
     EXPECT_EQ(PromptTop(500), 166 + 250);
     // Twice the measured width, centred, five rows taller than the text.
-    EXPECT_EQ(PromptEraseBox(706, 500, 150, 16), (Box{203, 416, 503, 437}));
+    EXPECT_EQ(PromptEraseBox(706, 500, 150, 16), (Rect{203, 416, 503, 437}));
 }
 
 namespace {
@@ -66,7 +66,7 @@ WipeRun RunWipe(int mode, int width, int height)
     for (int progress = wipe::stepPixels;; progress += wipe::stepPixels) {
         ++run.ticks;
         wipe::Step step = wipe::WipeIn(mode, progress, width, height);
-        for (const Box& strip : step.strips)
+        for (const Rect& strip : step.strips)
             for (int y = std::max(strip.top, 0); y < std::min(strip.bottom, height); ++y)
                 for (int x = std::max(strip.left, 0); x < std::min(strip.right, width); ++x)
                     run.covered[static_cast<std::size_t>(y * width + x)] = true;
@@ -81,18 +81,18 @@ TEST(ScreenWipe, FirstStripsOfEachWipe)
 {
     wipe::Step intro = wipe::Intro(5, 706, 500);
     ASSERT_EQ(intro.strips.size(), 2u);
-    EXPECT_EQ(intro.strips[0], Box::At(701, 0, 5, 100));
-    EXPECT_EQ(intro.strips[1], Box::At(0, 100, 5, 400));
+    EXPECT_EQ(intro.strips[0], RectAt(701, 0, 5, 100));
+    EXPECT_EQ(intro.strips[1], RectAt(0, 100, 5, 400));
 
     wipe::Step gameOver = wipe::GameOver(5, 706, 500);
     ASSERT_EQ(gameOver.strips.size(), 40u);
-    EXPECT_EQ(gameOver.strips[0], Box::At(0, 0, 19, 5));
-    EXPECT_EQ(gameOver.strips[1], Box::At(19, 495, 19, 5));
-    EXPECT_EQ(gameOver.strips[39], Box::At(741, 495, 19, 5));
+    EXPECT_EQ(gameOver.strips[0], RectAt(0, 0, 19, 5));
+    EXPECT_EQ(gameOver.strips[1], RectAt(19, 495, 19, 5));
+    EXPECT_EQ(gameOver.strips[39], RectAt(741, 495, 19, 5));
 
     wipe::Step level = wipe::Level(100, 706, 500);
     ASSERT_EQ(level.strips.size(), 1u);
-    EXPECT_EQ(level.strips[0], Box::At(203, 150, 300, 200));
+    EXPECT_EQ(level.strips[0], RectAt(203, 150, 300, 200));
 }
 
 TEST(ScreenWipe, LengthInTicksAndCompleteCoverage)

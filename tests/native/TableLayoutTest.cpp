@@ -8,10 +8,10 @@
 TEST(TableLayout, ChildrenOfA706By500TableWithTheDeckSize)
 {
     TableChildren c = LayOutTableChildren(706, 500, 71, 96, 266, 30);
-    EXPECT_EQ(c.clock, Box::At(671, 10, 14, 428));      // 35 from the right, 72 shorter
-    EXPECT_EQ(c.banner, Box::At(415, 454, 266, 30));    // 25 from the right, 46 from the bottom
-    EXPECT_EQ(c.cardsPanel, Box::At(428, 10, 54, 65));  // 278 from the right
-    EXPECT_EQ(c.levelPanel, Box::At(593, 10, 54, 65));  // 113 from the right
+    EXPECT_EQ(c.clock, RectAt(671, 10, 14, 428));      // 35 from the right, 72 shorter
+    EXPECT_EQ(c.banner, RectAt(415, 454, 266, 30));    // 25 from the right, 46 from the bottom
+    EXPECT_EQ(c.cardsPanel, RectAt(428, 10, 54, 65));  // 278 from the right
+    EXPECT_EQ(c.levelPanel, RectAt(593, 10, 54, 65));  // 113 from the right
 }
 
 TEST(TableLayout, FollowsTheWindowAndTheBannerSize)
@@ -21,19 +21,19 @@ TEST(TableLayout, FollowsTheWindowAndTheBannerSize)
         int height;
         int bannerWidth;
         int bannerHeight;
-        Box clock;
-        Box banner;
-        Box cards;
-        Box level;
+        Rect clock;
+        Rect banner;
+        Rect cards;
+        Rect level;
     };
     const Case cases[] = {
-        {800, 600, 220, 25, Box::At(765, 10, 14, 528), Box::At(555, 554, 220, 25), Box::At(522, 10, 54, 65),
-         Box::At(687, 10, 54, 65)},
+        {800, 600, 220, 25, RectAt(765, 10, 14, 528), RectAt(555, 554, 220, 25), RectAt(522, 10, 54, 65),
+         RectAt(687, 10, 54, 65)},
         // Narrow windows are not clamped: children go to negative positions.
-        {200, 100, 266, 30, Box::At(165, 10, 14, 28), Box::At(-91, 54, 266, 30), Box::At(-78, 10, 54, 65),
-         Box::At(87, 10, 54, 65)},
-        {0, 0, 0, 0, Box::At(-35, 10, 14, -72), Box::At(-25, -46, 0, 0), Box::At(-278, 10, 54, 65),
-         Box::At(-113, 10, 54, 65)},
+        {200, 100, 266, 30, RectAt(165, 10, 14, 28), RectAt(-91, 54, 266, 30), RectAt(-78, 10, 54, 65),
+         RectAt(87, 10, 54, 65)},
+        {0, 0, 0, 0, RectAt(-35, 10, 14, -72), RectAt(-25, -46, 0, 0), RectAt(-278, 10, 54, 65),
+         RectAt(-113, 10, 54, 65)},
     };
     for (const Case& c : cases) {
         TableChildren children = LayOutTableChildren(c.width, c.height, 71, 96, c.bannerWidth, c.bannerHeight);
@@ -48,7 +48,7 @@ TEST(TableLayout, OtherCardSizesMoveTheBarAndPanels)
 {
     // 80 x 120 cards: 7 * 80 / 4 = 140 and 2 * 120 / 3 = 80.
     TableChildren c = LayOutTableChildren(706, 500, 80, 120, 266, 30);
-    EXPECT_EQ(c.clock, Box::At(666, 10, 14, 412));
+    EXPECT_EQ(c.clock, RectAt(666, 10, 14, 412));
     EXPECT_EQ(c.cardsPanel.left, 412);
     EXPECT_EQ(c.levelPanel.left, 577);
 }

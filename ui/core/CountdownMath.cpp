@@ -43,13 +43,13 @@ bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now)
     return (secondsLeft == 20 || secondsLeft <= 10) && now % 1000u < 50u;
 }
 
-std::optional<Box> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width)
+std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width)
 {
     if (drawnPosition < 3)
         return std::nullopt;
     // A position past the bottom is cut by the window anyway; keep it in int range.
     const std::uint32_t limit = 0x7FFFFFFF;
-    Box fill{2, static_cast<int>(drawnPosition - 1), width - 2,
+    Rect fill{2, static_cast<int>(drawnPosition - 1), width - 2,
              static_cast<int>(position < limit ? position : limit)};
     if (fill.IsEmpty())
         return std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/Box.h"
+#include "cardlib/core/Geometry.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,7 +44,7 @@ bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now);
 // What one timer tick paints dark: from one row above the last drawn
 // position down to the new one, inside the frames. Nothing before the bar
 // has moved past its top rows, or when there is nothing new to cover.
-std::optional<Box> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width);
+std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width);
 
 // The rows of the dots on the inner frame, every height / 40 pixels. A bar
 // under 40 pixels high gets none (a step of 0 would never end).

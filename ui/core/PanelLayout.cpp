@@ -4,7 +4,7 @@
 
 namespace panel {
 
-Box PictureClip(int imageWidth, int imageHeight)
+Rect PictureClip(int imageWidth, int imageHeight)
 {
     return {imageWidth / 9, imageHeight / 6 + 29, (9 * imageWidth) / 10 + 1, imageHeight + 28};
 }
@@ -13,9 +13,9 @@ bool ClipsPicture(std::uint32_t tableColour) { return tableColour != pictureGrou
 
 std::string ValueText(int value) { return value == -1 ? std::string() : std::to_string(value); }
 
-PixelPoint NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth)
+Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth)
 {
-    const Box area{0, 2, imageWidth, imageHeight};
+    const Rect area{0, 2, imageWidth, imageHeight};
     // Signed throughout: the wide texts give a negative difference to halve.
     const long long spare = static_cast<long long>(area.Width()) - static_cast<long long>(characters) * measuredWidth;
     int x = area.left + static_cast<int>(spare / 2);
@@ -23,9 +23,9 @@ PixelPoint NumberOrigin(int imageWidth, int imageHeight, int characters, int mea
     return {x, area.bottom - area.top};
 }
 
-Box LabelBand(int panelWidth, int textHeight) { return {0, 0, panelWidth, textHeight}; }
+Rect LabelBand(int panelWidth, int textHeight) { return {0, 0, panelWidth, textHeight}; }
 
-PixelPoint LabelOrigin(int panelWidth, int textWidth, int textHeight)
+Point LabelOrigin(int panelWidth, int textWidth, int textHeight)
 {
     return {panelWidth / 2 - textWidth / 2, textHeight / 2};
 }

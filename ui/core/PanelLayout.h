@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/Box.h"
+#include "cardlib/core/Geometry.h"
 
 #include <cstdint>
 #include <string>
@@ -18,7 +18,7 @@ constexpr std::size_t labelCapacity = 31;           // characters, without the t
 
 // The rounded rectangle that shows only the picture's oval; its corner
 // ellipse is imageWidth x imageHeight.
-Box PictureClip(int imageWidth, int imageHeight);
+Rect PictureClip(int imageWidth, int imageHeight);
 
 // Only a table of the picture's own colour shows the whole picture.
 bool ClipsPicture(std::uint32_t tableColour);
@@ -30,12 +30,12 @@ std::string ValueText(int value);
 // `measuredWidth` the text's width in the panel's default font. Short numbers
 // are shifted (one digit 2 pixels left, two digits 2 right); wider numbers
 // are centred with signed arithmetic so that they never land outside.
-PixelPoint NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth);
+Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth);
 
 // The label band across the top, as high as the label's text.
-Box LabelBand(int panelWidth, int textHeight);
+Rect LabelBand(int panelWidth, int textHeight);
 // Top left of the label: centred, half a line down.
-PixelPoint LabelOrigin(int panelWidth, int textWidth, int textHeight);
+Point LabelOrigin(int panelWidth, int textWidth, int textHeight);
 
 // A label longer than the panel can hold is refused, not cut.
 bool FitsLabel(const char* text);

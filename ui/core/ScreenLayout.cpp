@@ -39,9 +39,9 @@ int LevelLineTop(int height, int titleTextHeight, int line) { return height / 8 
 
 int PromptTop(int height) { return height / 3 + height / 2; }
 
-Box PromptEraseBox(int width, int height, int measuredWidth, int measuredHeight)
+Rect PromptEraseBox(int width, int height, int measuredWidth, int measuredHeight)
 {
-    return Box::At(width / 2 - measuredWidth, PromptTop(height), 2 * measuredWidth, measuredHeight + 5);
+    return RectAt(width / 2 - measuredWidth, PromptTop(height), 2 * measuredWidth, measuredHeight + 5);
 }
 
 } // namespace screen

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/Box.h"
+#include "cardlib/core/Geometry.h"
 
 #include <array>
 #include <cstdint>
@@ -33,7 +33,7 @@ constexpr FontSpec lineFont{32, 700};
 constexpr FontSpec promptFont{20, 800};
 
 struct PlacedCard {
-    PixelPoint at;
+    Point at;
     int value = 0;
 };
 
@@ -41,9 +41,9 @@ struct PlacedCard {
 // pairs (upper row first, each lower card over the lower left of its
 // partner) and the rules.
 struct IntroLayout {
-    Box whiteBand;
-    Box blackBand;
-    PixelPoint titleCentre;
+    Rect whiteBand;
+    Rect blackBand;
+    Point titleCentre;
     std::array<PlacedCard, 8> cards;
 };
 
@@ -63,6 +63,6 @@ int LevelLineTop(int height, int titleTextHeight, int line);
 // erasing it restores (twice the width measured in the default font, centred,
 // five pixels taller than that font's text).
 int PromptTop(int height);
-Box PromptEraseBox(int width, int height, int measuredWidth, int measuredHeight);
+Rect PromptEraseBox(int width, int height, int measuredWidth, int measuredHeight);
 
 } // namespace screen

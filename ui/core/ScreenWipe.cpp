@@ -8,8 +8,8 @@ Step Intro(int progress, int width, int height)
 {
     const int fifth = height / 5;
     Step step;
-    step.strips.push_back(Box::At(width - progress, 0, stepPixels, fifth));
-    step.strips.push_back(Box::At(progress - stepPixels, fifth, stepPixels, height - fifth));
+    step.strips.push_back(RectAt(width - progress, 0, stepPixels, fifth));
+    step.strips.push_back(RectAt(progress - stepPixels, fifth, stepPixels, height - fifth));
     step.complete = progress >= width;
     return step;
 }
@@ -20,8 +20,8 @@ Step GameOver(int progress, int width, int height)
     Step step;
     for (int i = 0; i < 20; ++i) {
         const int x = 2 * i * column;
-        step.strips.push_back(Box::At(x, progress - stepPixels, column, stepPixels));
-        step.strips.push_back(Box::At(x + column, height - progress, column, stepPixels));
+        step.strips.push_back(RectAt(x, progress - stepPixels, column, stepPixels));
+        step.strips.push_back(RectAt(x + column, height - progress, column, stepPixels));
     }
     step.complete = progress >= height;
     return step;
@@ -31,7 +31,7 @@ Step Level(int progress, int width, int height)
 {
     const int halfWidth = progress / 2 + progress;
     Step step;
-    step.strips.push_back(Box::At(width / 2 - halfWidth, height / 2 - progress, 2 * halfWidth, 2 * progress));
+    step.strips.push_back(RectAt(width / 2 - halfWidth, height / 2 - progress, 2 * halfWidth, 2 * progress));
     step.complete = progress >= width / 2;
     return step;
 }

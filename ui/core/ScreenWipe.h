@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/Box.h"
+#include "cardlib/core/Geometry.h"
 #include "ui/core/ScreenLayout.h"
 
 #include <vector>
@@ -17,7 +17,7 @@ constexpr unsigned promptPeriod = 600; // milliseconds between blinks of the pro
 unsigned PeriodFor(int mode);
 
 struct Step {
-    std::vector<Box> strips;
+    std::vector<Rect> strips;
     bool complete = false;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/core/Box.h"
+#include "cardlib/core/Geometry.h"
 
 // Where the table window puts its four child windows for a client area of
 // width x height: the countdown bar down the right edge, the two panels at
@@ -8,10 +8,10 @@
 // the layout follows the deck; nothing is clamped, so a narrow window puts
 // children at negative positions.
 struct TableChildren {
-    Box clock;
-    Box banner;
-    Box cardsPanel;
-    Box levelPanel;
+    Rect clock;
+    Rect banner;
+    Rect cardsPanel;
+    Rect levelPanel;
 };
 
 constexpr int statusPanelWidth = 54;

@@ -143,7 +143,7 @@ TEST_F(StatusPanelTest, NumberPlacementForOneTwoAndThreeDigits)
         Show(pictureBlue, value);
         const std::string text = std::to_string(value);
         const SIZE measured = MeasureInDefaultFont(panel.Window(), text);
-        const PixelPoint origin = panel::NumberOrigin(54, 45, static_cast<int>(text.size()), measured.cx);
+        const Point origin = panel::NumberOrigin(54, 45, static_cast<int>(text.size()), measured.cx);
         Extent number = NumberPixels(WindowPixels(panel.Window()));
         EXPECT_GT(number.count, 20) << value;
         EXPECT_GE(number.top, 43) << value;
