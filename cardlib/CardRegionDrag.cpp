@@ -226,14 +226,6 @@ void CardRegion::BuildDragImages(int count)
 
     const Point origin = RegionOriginInImage(count, cards.Count(), xOffset, yOffset);
     PaintTableUnderImage(x - origin.x, y - origin.y);
-    for (int i = 0; i < cards.Count(); ++i) {
-        Point at = StayingCardPosition(origin, i, xOffset, yOffset);
-        DrawCard(underImage.dc, at.x, at.y, CellFromBottom(cards, i));
-    }
-    if (cards.Count() == 0 && emptyStyle == EmptyOutline) {
-        Point at = EmptyOutlinePosition(size, xOffset, yOffset, cardWidth, cardHeight);
-        DrawMasked(underImage.dc, at.x, at.y, sharedSurface.Get(), cardWidth, cardHeight);
-    }
 
     RECT all = {0, 0, dragWidth, dragHeight};
     FillSolid(dragImage.dc, all, PaletteRelative(backgroundColour));
@@ -244,21 +236,25 @@ void CardRegion::BuildDragImages(int count)
 }
 
 // Paints into underImage what the table shows under the drag image at
-// (imageX, imageY) once the taken cards are gone, before the staying cards
-// are added: the background and every other visible region that reaches
-// under the image, in creation order as a full paint draws them. Cards of
-// other regions that the taken cards lay over (rows of a triangle) are thus
-// in the picture whole, and the window is left alone.
+// (imageX, imageY) once the taken cards are gone: the background and every
+// visible region that reaches under the image, this one with its staying
+// cards or its empty look, in creation order as a full paint draws them.
+// Cards of other regions that the taken cards lay over (rows of a triangle)
+// are thus in the picture whole, later regions stay over this one, and the
+// window is left alone.
 void CardRegion::PaintTableUnderImage(int imageX, int imageY)
 {
     const Rect area = RectAt(imageX, imageY, dragWidth, dragHeight);
     POINT previousOrigin = {0, 0};
     SetViewportOrgEx(underImage.dc, -imageX, -imageY, &previousOrigin);
     window->FillBackground(underImage.dc, imageX, imageY, dragWidth, dragHeight);
-    // Hidden meanwhile, so the regions under it draw the parts it covered.
+    // Hidden while the regions before it draw, so that they paint in full
+    // the parts it covered; shown again for itself and the later ones.
     visible = false;
     for (int i = 0; i < window->RegionCount(); ++i) {
         CardRegion* region = window->RegionByIndex(i);
+        if (region == this)
+            visible = true;
         if (region->visible && !Intersect(region->Layout().BoundingBox(), area).IsEmpty())
             region->Draw(underImage.dc);
     }

@@ -49,20 +49,10 @@ Point RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset)
             yOffset >= 0 ? -yOffset * stayCount : -(count + stayCount - 1) * yOffset};
 }
 
-Point StayingCardPosition(Point origin, int index, int xOffset, int yOffset)
-{
-    return {origin.x + xOffset * index, origin.y + yOffset * index};
-}
-
 Point TakenCardPosition(int index, int count, int xOffset, int yOffset)
 {
     return {xOffset >= 0 ? xOffset * index : -(count - 1 - index) * xOffset,
             yOffset >= 0 ? yOffset * index : -(count - 1 - index) * yOffset};
-}
-
-Point EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight)
-{
-    return {xOffset < 0 ? image.width - cardWidth : 0, yOffset < 0 ? image.height - cardHeight : 0};
 }
 
 bool SharedBackgroundBlock(Point from, Point to, DragSize image, BlockCopy& block)

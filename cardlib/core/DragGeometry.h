@@ -47,15 +47,8 @@ Point GrabOffset(int pressX, int pressY, int regionX, int regionY, int xOffset, 
 // the staying cards lie above and to the left of the image.
 Point RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset);
 
-// Card `index` (0 = bottom) of the staying cards, inside the drag image.
-Point StayingCardPosition(Point origin, int index, int xOffset, int yOffset);
-
 // Taken card `index` (0 = the lowest taken) of `count`, inside the drag image.
 Point TakenCardPosition(int index, int count, int xOffset, int yOffset);
-
-// Where the empty-place picture of a region left without cards lies inside
-// its drag image.
-Point EmptyOutlinePosition(DragSize image, int xOffset, int yOffset, int cardWidth, int cardHeight);
 
 // When the drag image moves from `from` to `to`, the part of the saved
 // background that both places share: a block inside that picture, moved from

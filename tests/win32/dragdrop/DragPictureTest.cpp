@@ -145,7 +145,7 @@ struct TriangleRows {
     CardRegion* regions[6];
 };
 
-TriangleRows MakeTriangle(CardWindow& window)
+TriangleRows MakeTriangle(CardWindow& window, int emptyStyle = EmptyNothing)
 {
     static const char* const faces[6] = {"AH", "2S", "3D", "4C", "5H", "6S"};
     TriangleRows rows{};
@@ -155,7 +155,7 @@ TriangleRows MakeTriangle(CardWindow& window)
             const int x = 5 + static_cast<int>(71.0 * (j + 5 - r / 2.0));
             CardRegion* region = window.CreateRegion(id, true, x, 178 + 32 * r, 0, 15);
             region->SetCards(ParseStack(faces[id - 1]));
-            region->SetEmptyStyle(EmptyNothing);
+            region->SetEmptyStyle(emptyStyle);
             rows.regions[id - 1] = region;
         }
     }
@@ -184,6 +184,22 @@ TEST_F(DragPictureTest, ACardOverTwoRowsRevealsThemAndSlidesBack)
 
     table.Release(600, 450);
     EXPECT_EQ(StackText(*middle->Cards()), "5H");
+    ExpectFreshTable("after sliding back");
+}
+
+// A card taken from under later rows leaves its place showing its empty
+// outline, and the later rows stay over that outline as a paint draws them.
+TEST_F(DragPictureTest, AnEmptiedPlaceUnderLaterRowsShowsItsOutlineUnderThem)
+{
+    TriangleRows rows = MakeTriangle(table.Window(), EmptyOutline);
+    SettleAsDealt();
+
+    PressOn(395, 185, Fan(Cells(ParseStack("AH")), 360, 178, 0, 0)); // the apex, by its top band
+    ASSERT_TRUE(rows.regions[0]->IsDragging());
+    DragAndCheck({395, 185}, {395, 60}, 8);
+    DragAndCheck({395, 60}, {600, 120}, 10);
+    table.Release(600, 120);
+    EXPECT_EQ(StackText(*rows.regions[0]->Cards()), "AH");
     ExpectFreshTable("after sliding back");
 }
 
