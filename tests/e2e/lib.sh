@@ -11,12 +11,13 @@ e2e_window=""
 
 e2e_fail() {
     echo "FAIL: $*" >&2
+    e2e_checks=$((e2e_checks + 1))
     e2e_failures=$((e2e_failures + 1))
 }
 
 e2e_check() { # description, expected, actual
-    e2e_checks=$((e2e_checks + 1))
     if [ "$2" = "$3" ]; then
+        e2e_checks=$((e2e_checks + 1))
         echo "ok: $1"
     else
         e2e_fail "$1: expected '$2', got '$3'"
