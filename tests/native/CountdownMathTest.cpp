@@ -14,167 +14,95 @@ std::uint32_t Rgb(int red, int green, int blue)
     return static_cast<std::uint32_t>(red | green << 8 | blue << 16);
 }
 
-std::uint32_t RowColour(const std::vector<GradientRow>& rows, int y)
+// Rows 2 .. height - 3, in order; the worked rows of a 455-pixel bar; taller
+// bars wrap red through its low bits; bars of 3 rows or fewer have none.
+TEST(CountdownGradient, RowsOfTheBar)
 {
-    for (const GradientRow& row : rows)
-        if (row.y == y)
-            return row.colour;
-    ADD_FAILURE() << "no gradient row " << y;
-    return 0xFFFFFFFF;
-}
-
-} // namespace
-
-TEST(CountdownGradient, WorkedRowsOfA455PixelBar)
-{
-    const std::vector<GradientRow> rows = GradientRows(455);
-    struct Case {
-        int y;
+    const struct {
+        int height, y;
         std::uint32_t colour;
-    };
-    const Case cases[] = {
-        {2, Rgb(0, 148, 254)},
-        {362, Rgb(90, 217, 74)},
-        {402, Rgb(153, 162, 39)},
-        {453, Rgb(255, 53, 5)},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(RowColour(rows, c.y), c.colour) << "row " << c.y;
-}
-
-TEST(CountdownGradient, CoversRowsTwoToHeightMinusTwoInOrder)
-{
-    const std::vector<GradientRow> rows = GradientRows(455);
-    ASSERT_EQ(rows.size(), 452u);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        ASSERT_EQ(rows[i].y, static_cast<int>(i) + 2);
-}
-
-TEST(CountdownGradient, TallerBarsWrapRedThroughItsLowBits)
-{
-    const std::vector<GradientRow> rows = GradientRows(460);
-    EXPECT_EQ(RowColour(rows, 456), Rgb(5, 50, 5));
-    EXPECT_EQ(RowColour(rows, 458), Rgb(9, 46, 5));
-}
-
-TEST(CountdownGradient, TinyBarsHaveNoRoomOrOneRow)
-{
+    } cases[] = {{455, 2, Rgb(0, 148, 254)},   {455, 362, Rgb(90, 217, 74)}, {455, 402, Rgb(153, 162, 39)},
+                 {455, 453, Rgb(255, 53, 5)},  {460, 456, Rgb(5, 50, 5)},    {460, 458, Rgb(9, 46, 5)},
+                 {4, 2, Rgb(0, 148, 254)}};
+    for (const auto& c : cases) {
+        const std::vector<GradientRow> rows = GradientRows(c.height);
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.height - 3)) << c.height;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            ASSERT_EQ(rows[i].y, static_cast<int>(i) + 2) << c.height;
+        EXPECT_EQ(rows[c.y - 2].colour, c.colour) << c.height << " row " << c.y;
+    }
     for (int height : {0, 1, 2, 3})
         EXPECT_TRUE(GradientRows(height).empty()) << height;
-    const std::vector<GradientRow> one = GradientRows(4);
-    ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one[0].colour, Rgb(0, 148, 254));
 }
 
-TEST(CountdownPosition, CoversTheBarInTheDuration)
+// height - 4 pixels in the duration, across a wrap of the tick count and
+// without the product wrapping on a long stall; time is up just past the
+// bottom of the inside, or by time alone on bars without room, and at once
+// for a duration of 0.
+TEST(CountdownPosition, BarPositionAndTimeUp)
 {
-    struct Case {
-        std::uint32_t start;
-        std::uint32_t now;
+    const struct {
+        std::uint32_t start, now;
         int height;
-        std::uint32_t duration;
-        std::uint32_t position;
-    };
-    const Case cases[] = {
-        {1000, 1000, 455, 90, 0},
-        {1000, 1199, 455, 90, 0},           // one pixel about every 200 ms
-        {1000, 1200, 455, 90, 1},
-        {1000, 1000 + 90000, 455, 90, 451}, // height - 4 pixels in the duration
-        {1000, 1000 + 90399, 455, 90, 452},
-        {1000, 1000 + 90400, 455, 90, 453},
-        {0xFFFFFF00u, 200, 455, 90, 2},     // 456 ms across the wrap
-        {1000, 1000 + 170000, 455, 170, 451},
-        {5, 5 + 1000000000u, 455, 90, 5011111}, // a long stall does not wrap the product
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(BarPosition(c.start, c.now, c.height, c.duration), c.position)
-            << c.start << " -> " << c.now << " over " << c.duration << " s";
-}
-
-TEST(CountdownPosition, TimeIsUpJustPastTheBottomOfTheInside)
-{
-    struct Case {
-        std::uint32_t elapsed;
+        std::uint32_t duration, position;
         bool up;
+    } cases[] = {
+        {1000, 1000, 455, 90, 0, false},          {1000, 1199, 455, 90, 0, false},
+        {1000, 1200, 455, 90, 1, false},          {1000, 1000 + 90000, 455, 90, 451, false},
+        {1000, 1000 + 90399, 455, 90, 452, false}, {1000, 1000 + 90400, 455, 90, 453, true},
+        {0xFFFFFF00u, 200, 455, 90, 2, false},     {1000, 1000 + 170000, 455, 170, 451, false},
+        {5, 5 + 1000000000u, 455, 90, 5011111, true},
+        {10, 10 + 89999, 3, 90, 0, false},         {10, 10 + 90000, 3, 90, 0, true},
+        {10, 10 + 90000, 0, 90, 0, true},          {1000, 1000, 455, 0, 0, true},
+        {1000, 1000, 0, 0, 0, true},
     };
-    const Case cases[] = {{0, false}, {90000, false}, {90399, false}, {90400, true}, {200000, true}};
-    for (const Case& c : cases) {
-        std::uint32_t position = BarPosition(7, 7 + c.elapsed, 455, 90);
-        EXPECT_EQ(IsTimeUp(position, 7, 7 + c.elapsed, 455, 90), c.up) << c.elapsed;
-    }
-}
-
-TEST(CountdownPosition, ZeroDurationIsUpAtOnceWithoutDividing)
-{
-    for (int height : {0, 3, 455}) {
-        std::uint32_t position = BarPosition(1000, 1000, height, 0);
-        EXPECT_TRUE(IsTimeUp(position, 1000, 1000, height, 0)) << height;
-    }
-    EXPECT_EQ(SecondsLeft(1000, 5000, 0), 0u);
-}
-
-TEST(CountdownPosition, BarsWithoutRoomRunOutByTime)
-{
-    for (int height : {0, 2, 3}) {
-        EXPECT_FALSE(IsTimeUp(BarPosition(10, 10 + 89999, height, 90), 10, 10 + 89999, height, 90)) << height;
-        EXPECT_TRUE(IsTimeUp(BarPosition(10, 10 + 90000, height, 90), 10, 10 + 90000, height, 90)) << height;
+    for (const auto& c : cases) {
+        const std::uint32_t position = BarPosition(c.start, c.now, c.height, c.duration);
+        if (c.height > 3 && c.duration > 0) {
+            EXPECT_EQ(position, c.position) << c.start << " -> " << c.now << " over " << c.duration << " s";
+        }
+        EXPECT_EQ(IsTimeUp(position, c.start, c.now, c.height, c.duration), c.up)
+            << c.start << " -> " << c.now << ", height " << c.height << ", " << c.duration << " s";
     }
 }
 
 TEST(CountdownSeconds, CountDownFromTheDurationAndWrapRound)
 {
-    struct Case {
-        std::uint32_t start;
-        std::uint32_t now;
-        std::uint32_t duration;
-        std::uint32_t left;
-    };
-    const Case cases[] = {
+    const struct {
+        std::uint32_t start, now, duration, left;
+    } cases[] = {
         {0, 123456, 90, 0}, // stopped
-        {1000, 1000, 90, 90},
-        {1000, 1999, 90, 90},
-        {1000, 2000, 90, 89},
-        {1000, 1000 + 89999, 90, 1}, // never reaches 0 while running
-        {1000, 1000 + 90000, 90, 90},
-        {0xFFFFFC18u, 500, 90, 89},  // started 1000 ms before the wrap, 1500 ms ago
-        {0xFFFFFFFFu, 0xFFFFFFFFu + 20000u, 20, 20},
+        {1000, 1000, 90, 90},          {1000, 1999, 90, 90},          {1000, 2000, 90, 89},
+        {1000, 1000 + 89999, 90, 1},   {1000, 1000 + 90000, 90, 90},  {0xFFFFFC18u, 500, 90, 89},
+        {0xFFFFFFFFu, 0xFFFFFFFFu + 20000u, 20, 20}, {1000, 5000, 0, 0},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(SecondsLeft(c.start, c.now, c.duration), c.left) << c.start << " -> " << c.now;
 }
 
 TEST(CountdownWarning, SoundsAtTwentyAndInTheLastTenOnSecondBoundaries)
 {
-    struct Case {
-        std::uint32_t seconds;
-        std::uint32_t now;
+    const struct {
+        std::uint32_t seconds, now;
         bool due;
+    } cases[] = {
+        {20, 5000, true},  {20, 5049, true},  {20, 5050, false}, {20, 5999, false}, {21, 5000, false}, {19, 5000, false},
+        {11, 7000, false}, {10, 7000, true},  {1, 123000, true}, {0, 9010, true},   {90, 9000, false},
     };
-    const Case cases[] = {
-        {20, 5000, true},  {20, 5049, true}, {20, 5050, false}, {20, 5999, false},
-        {21, 5000, false}, {19, 5000, false}, {11, 7000, false}, {10, 7000, true},
-        {1, 123000, true}, {0, 9010, true},  {90, 9000, false},
-    };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(IsWarningDue(c.seconds, c.now), c.due) << c.seconds << " s at " << c.now;
 }
 
+// The strip overlaps the row drawn last; nothing for a fresh or shorter countdown.
 TEST(CountdownTick, FillsOnlyTheNewStripOverlappingOneRow)
 {
-    struct Case {
-        std::uint32_t drawn;
-        std::uint32_t position;
+    const struct {
+        std::uint32_t drawn, position;
         bool fills;
         Rect fill;
-    };
-    const Case cases[] = {
-        {2, 3, false, {}},          // just started: the top rows stay
-        {3, 5, true, {2, 2, 12, 5}},
-        {10, 10, true, {2, 9, 12, 10}},
-        {10, 14, true, {2, 9, 12, 14}},
-        {10, 8, false, {}},         // a new, shorter countdown: nothing to cover
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{2, 3, false, {}}, {3, 5, true, {2, 2, 12, 5}}, {10, 10, true, {2, 9, 12, 10}},
+                 {10, 14, true, {2, 9, 12, 14}}, {10, 8, false, {}}};
+    for (const auto& c : cases) {
         std::optional<Rect> fill = TickFill(c.drawn, c.position, 14);
         ASSERT_EQ(fill.has_value(), c.fills) << c.drawn << " -> " << c.position;
         if (fill) {
@@ -183,25 +111,24 @@ TEST(CountdownTick, FillsOnlyTheNewStripOverlappingOneRow)
     }
 }
 
-TEST(CountdownDots, EveryFortiethOfTheHeightFromOneStepDown)
+// Every fortieth of the height from one step down; none on bars too short
+// for a step of a pixel (instead of an endless loop).
+TEST(CountdownDots, RowsOfTheTickDots)
 {
-    struct Case {
+    const struct {
         int height;
         std::size_t count;
-        int first;
-        int last;
-    };
-    const Case cases[] = {{455, 41, 12, 452}, {40, 38, 2, 39}, {80, 39, 3, 79}, {428, 42, 11, 421}};
-    for (const Case& c : cases) {
+        int first, last;
+    } cases[] = {{455, 41, 12, 452}, {40, 38, 2, 39}, {80, 39, 3, 79}, {428, 42, 11, 421},
+                 {39, 0, 0, 0},      {1, 0, 0, 0},    {0, 0, 0, 0}};
+    for (const auto& c : cases) {
         std::vector<int> rows = TickDotRows(c.height);
         ASSERT_EQ(rows.size(), c.count) << c.height;
-        EXPECT_EQ(rows.front(), c.first) << c.height;
-        EXPECT_EQ(rows.back(), c.last) << c.height;
+        if (c.count) {
+            EXPECT_EQ(rows.front(), c.first) << c.height;
+            EXPECT_EQ(rows.back(), c.last) << c.height;
+        }
     }
 }
 
-TEST(CountdownDots, ShortBarsGetNoneInsteadOfAnEndlessStep)
-{
-    for (int height : {0, 1, 39})
-        EXPECT_TRUE(TickDotRows(height).empty()) << height;
-}
+} // namespace

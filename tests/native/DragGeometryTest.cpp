@@ -84,44 +84,31 @@ TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
         {"the last card of a left fan", 1, 0, -12, 0, {0, 0}, {{0, 0}}},
     };
     for (const auto& c : cases) {
-        Point origin = RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset);
-        EXPECT_EQ(origin, c.origin) << c.name;
+        EXPECT_EQ(RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset), c.origin) << c.name;
         for (int i = 0; i < c.count; ++i)
             EXPECT_EQ(TakenCardPosition(i, c.count, c.xOffset, c.yOffset), c.taken[i]) << c.name << " taken " << i;
     }
 }
 
+// Places that only touch or lie apart share nothing (the block is left as it was).
 TEST(SharedBackgroundBlock, MovesTheCommonPartToItsNewPlaceInThePicture)
 {
+    const BlockCopy none{1, 2, 3, 4, 5, 6};
     const struct {
-        std::string name;
         Point from, to;
+        bool shared;
         BlockCopy block;
     } cases[] = {
-        {"right and down", {100, 100}, {110, 105}, {10, 5, 0, 0, 61, 91}},
-        {"left and up", {100, 100}, {90, 95}, {0, 0, 10, 5, 61, 91}},
-        {"no move", {100, 100}, {100, 100}, {0, 0, 0, 0, 71, 96}},
-        {"right and up", {100, 100}, {130, 60}, {30, 0, 0, 40, 41, 56}},
-        {"one pixel short of apart", {100, 100}, {170, 195}, {70, 95, 0, 0, 1, 1}},
-        {"left of the window", {-20, -30}, {-10, -35}, {10, 0, 0, 5, 61, 91}},
+        {{100, 100}, {110, 105}, true, {10, 5, 0, 0, 61, 91}}, {{100, 100}, {90, 95}, true, {0, 0, 10, 5, 61, 91}},
+        {{100, 100}, {100, 100}, true, {0, 0, 0, 0, 71, 96}},  {{100, 100}, {130, 60}, true, {30, 0, 0, 40, 41, 56}},
+        {{100, 100}, {170, 195}, true, {70, 95, 0, 0, 1, 1}},  {{-20, -30}, {-10, -35}, true, {10, 0, 0, 5, 61, 91}},
+        {{100, 100}, {171, 100}, false, none},                 {{100, 100}, {100, 196}, false, none},
+        {{100, 100}, {29, 4}, false, none},                    {{100, 100}, {-200, 100}, false, none},
     };
     for (const auto& c : cases) {
-        BlockCopy block;
-        ASSERT_TRUE(SharedBackgroundBlock(c.from, c.to, oneCard, block)) << c.name;
-        EXPECT_EQ(block, c.block) << c.name;
-    }
-}
-
-TEST(SharedBackgroundBlock, PlacesThatOnlyTouchOrLieApartShareNothing)
-{
-    const std::pair<Point, Point> cases[] = {
-        {{100, 100}, {171, 100}}, {{100, 100}, {100, 196}}, {{100, 100}, {29, 4}},
-        {{100, 100}, {-200, 100}}, {{100, 100}, {150, 300}},
-    };
-    for (const auto& c : cases) {
-        BlockCopy block{1, 2, 3, 4, 5, 6};
-        EXPECT_FALSE(SharedBackgroundBlock(c.first, c.second, oneCard, block)) << c.first << " -> " << c.second;
-        EXPECT_EQ(block, (BlockCopy{1, 2, 3, 4, 5, 6}));
+        BlockCopy block = none;
+        EXPECT_EQ(SharedBackgroundBlock(c.from, c.to, oneCard, block), c.shared) << c.from << " -> " << c.to;
+        EXPECT_EQ(block, c.block) << c.from << " -> " << c.to;
     }
 }
 
@@ -136,16 +123,13 @@ TEST(WindowCopyIntoImage, LeavesOutNegativeWindowCoordinates)
         {{-20, 10}, {0, 10, 20, 0, 51, 96}},
         {{15, -40}, {15, 0, 0, 40, 71, 56}},
         {{-20, -30}, {0, 0, 20, 30, 51, 66}},
+        {{-71, 0}, {}},
+        {{0, -96}, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WindowCopyIntoImage(c.to, oneCard), c.copy) << c.to;
-}
-
-TEST(WindowCopyIntoImage, AnImageWhollyOutsideCopiesNothing)
-{
-    const Point cases[] = {{-71, 0}, {-80, 5}, {0, -96}, {-500, -500}};
-    for (Point to : cases)
-        EXPECT_TRUE(WindowCopyIntoImage(to, oneCard).IsEmpty()) << to;
+    for (const auto& c : cases) {
+        BlockCopy copy = WindowCopyIntoImage(c.to, oneCard);
+        EXPECT_EQ(copy.IsEmpty() ? BlockCopy{} : copy, c.copy) << c.to;
+    }
 }
 
 TEST(DropTargetChooser, HighestScoreWinsAndTheEarliestOnATie)

@@ -65,22 +65,15 @@ TEST(RegionBox, OneShieldOnlyWhereTheCardsHideEachOthersCorners)
             << c.xOffset << "," << c.yOffset << " x" << c.count;
 }
 
-TEST(RegionCountUnderPoint, HorizontalFanOfThree)
-{
-    // Offsets (12, 0), 3 cards at (5, 10): the uncovered strips are 12 wide.
-    RegionLayout layout = Region(5, 10, 12, 0, 3);
-    for (int x = 5; x <= 99; ++x) {
-        int expected = x <= 16 ? 3 : x <= 28 ? 2 : 1;
-        EXPECT_EQ(layout.CountUnderPoint(x, 50), expected) << "x = " << x;
-    }
-}
-
 TEST(RegionCountUnderPoint, VerticalNegativeAndStackedPiles)
 {
     struct Case {
         int xOffset, yOffset, count, px, py, expected;
     };
     const Case cases[] = {
+        // Fanned right by 12 at (0, 0): strips 0..11, 12..23, then the top card.
+        {12, 0, 3, 0, 50, 3},    {12, 0, 3, 11, 50, 3},  {12, 0, 3, 12, 50, 2},  {12, 0, 3, 24, 50, 1},
+        {12, 0, 3, 94, 50, 1},   {12, 12, 3, -50, -50, 3}, {12, 0, 3, -30000, 0, 3},
         {0, 20, 4, 30, 0, 4},    {0, 20, 4, 30, 19, 4},  {0, 20, 4, 30, 20, 3},  {0, 20, 4, 30, 59, 2},
         {0, 20, 4, 30, 60, 1},   {0, 20, 4, 30, 155, 1}, {0, 0, 10, 0, 0, 1},    {0, 0, 10, 70, 95, 1},
         {0, 0, 0, 10, 10, 0},    {12, 0, 0, 10, 10, 0},
@@ -96,48 +89,31 @@ TEST(RegionCountUnderPoint, VerticalNegativeAndStackedPiles)
             << c.xOffset << "," << c.yOffset << " x" << c.count << " at " << c.px << "," << c.py;
 }
 
-TEST(RegionCountUnderPoint, PointBeforeTheBoxTakesNoMoreThanThePile)
-{
-    RegionLayout layout = Region(100, 100, 12, 12, 3);
-    EXPECT_EQ(layout.CountUnderPoint(50, 50), 3);
-    EXPECT_EQ(layout.CountUnderPoint(-30000, 100), 3);
-}
-
+// Scored from the region's position (x, y) and its card size; 64-bit
+// arithmetic keeps the largest windows from overflowing (30000 x 30000
+// pixels times 65536); no card images means no division by zero. A card 70
+// wide makes half a card a whole number of columns.
 TEST(RegionOverlap, WholePercentOfTheRegionsOwnArea)
 {
-    struct Case {
+    const struct {
+        int x, xOffset, count, cardWidth, cardHeight;
         int left, top, width, height, expected;
+    } cases[] = {
+        {0, 0, 1, 70, 96, 0, 0, 71, 96, 100},        {0, 0, 1, 70, 96, 35, 0, 71, 96, 50},
+        {0, 0, 1, 70, 96, 36, 0, 71, 96, 48},        {0, 0, 1, 70, 96, 0, 48, 71, 96, 50},
+        {0, 0, 1, 70, 96, 71, 0, 71, 96, 0},         {0, 0, 1, 70, 96, -71, 0, 71, 96, 0},
+        {0, 0, 1, 70, 96, 0, -96, 71, 96, 0},        {0, 0, 1, 70, 96, 70, 95, 71, 96, 0},
+        {0, 0, 1, 70, 96, -10, -10, 200, 200, 100},  {0, 0, 1, 70, 96, 10, 10, 0, 50, 0},
+        {0, 0, 1, 70, 96, 10, 10, 1, 1, 0},          {0, 0, 1, 70, 96, -15000, -15000, 30000, 30000, 100},
+        {0, 0, 1, 30000, 30000, 0, 0, 30000, 30000, 100}, {0, 0, 1, 30000, 30000, 15000, 0, 30000, 30000, 50},
+        {0, 0, 1, 30000, 30000, 0, 27000, 30000, 30000, 9}, // 6553.6 / 65536 truncated
+        {100, -10, 3, 71, 96, 100, 0, 91, 96, 100},  {0, 0, 0, 0, 0, 0, 0, 71, 96, 0},
     };
-    const Case cases[] = {
-        {0, 0, 71, 96, 100},    {35, 0, 71, 96, 50},    {36, 0, 71, 96, 48},  {0, 48, 71, 96, 50},
-        {71, 0, 71, 96, 0},     {-71, 0, 71, 96, 0},    {0, 96, 71, 96, 0},   {0, -96, 71, 96, 0},
-        {70, 95, 71, 96, 0},    {-10, -10, 200, 200, 100}, {10, 10, 0, 50, 0}, {10, 10, 1, 1, 0},
-        {-15000, -15000, 30000, 30000, 100},
-    };
-    // 70 wide so that half a card is a whole number of columns.
-    RegionLayout layout = Region(0, 0, 0, 0, 1, 70, 96);
-    for (const Case& c : cases)
+    for (const auto& c : cases) {
+        RegionLayout layout = Region(c.x, 0, c.xOffset, 0, c.count, c.cardWidth, c.cardHeight);
         EXPECT_EQ(layout.OverlapPercent(c.left, c.top, c.width, c.height), c.expected)
-            << c.left << "," << c.top << " " << c.width << "x" << c.height;
-}
-
-TEST(RegionOverlap, LargeRegionsDoNotOverflow)
-{
-    // 30000 x 30000 covered pixels times 65536 is far beyond 32 bits.
-    RegionLayout big = Region(0, 0, 0, 0, 1, 30000, 30000);
-    EXPECT_EQ(big.OverlapPercent(0, 0, 30000, 30000), 100);
-    EXPECT_EQ(big.OverlapPercent(15000, 0, 30000, 30000), 50);
-    // A tenth is 6553.6 / 65536: the fixed-point step truncates it to 9.
-    EXPECT_EQ(big.OverlapPercent(0, 27000, 30000, 30000), 9);
-}
-
-TEST(RegionOverlap, AnchoredAtThePositionAndSafeWithoutCardSize)
-{
-    // A fan to the left: scored from (x, y), not from the shifted box.
-    RegionLayout left = Region(100, 0, -10, 0, 3);
-    EXPECT_EQ(left.OverlapPercent(100, 0, 91, 96), 100);
-    RegionLayout unsized = Region(0, 0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(unsized.OverlapPercent(0, 0, 71, 96), 0) << "no card images: no division by zero";
+            << c.cardWidth << " wide: " << c.left << "," << c.top << " " << c.width << "x" << c.height;
+    }
 }
 
 } // namespace
