@@ -3,11 +3,14 @@
 #include "cardlib/core/PlatformServices.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 // Platform services under a test's control: a tick count that moves only
 // when told to (or by every Sleep), and a record of everything asked for.
+// A test may look at the screen at each pause of an animation (onSleep,
+// told the number of pauses so far) or when the shell is asked to open.
 class FakePlatform final : public PlatformServices {
 public:
     std::uint32_t now = 1000;
@@ -22,12 +25,16 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> opened;
     int messageBoxAnswer = 1;
+    std::function<void(int)> onSleep;
+    std::function<void()> onOpen;
 
     std::uint32_t TickCount() override { return now; }
     void Sleep(std::uint32_t milliseconds) override
     {
         sleeps.push_back(milliseconds);
         now += milliseconds;
+        if (onSleep)
+            onSleep(static_cast<int>(sleeps.size()));
     }
     bool PlaySoundFromMemory(const void* wave) override
     {
@@ -47,6 +54,8 @@ public:
     bool OpenWithShell(const char* address) override
     {
         opened.emplace_back(address ? address : "");
+        if (onOpen)
+            onOpen();
         return true;
     }
 };

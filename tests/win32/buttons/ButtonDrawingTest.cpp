@@ -29,40 +29,35 @@ protected:
     CardButton* button = nullptr;
 };
 
-TEST_F(ButtonPicture, RaisedFrameLightTopLeftDarkBottomRight)
+// Raised: light top and left, black right and bottom, a shadow line inside
+// them; sunken: the frame turned around. Nothing outside the rectangle.
+TEST_F(ButtonPicture, RaisedAndSunkenFrames)
 {
-    DrawInto(true);
-    struct Case {
+    const struct {
+        bool raised;
         int x, y;
         Colour colour;
+    } cases[] = {
+        {true, 10, 38, highlight},   {true, 10, 10, highlight},   {true, 108, 10, highlight},
+        {true, 109, 10, 0},          {true, 109, 39, 0},          {true, 10, 39, 0},
+        {true, 11, 39, 0},           {true, 11, 38, shadow},      {true, 107, 38, shadow},
+        {true, 108, 38, shadow},     {true, 108, 11, shadow},     {true, 11, 11, face},
+        {true, 107, 37, face},       {true, 60, 12, face},        {true, 9, 20, magenta},
+        {true, 110, 20, magenta},    {true, 50, 9, magenta},      {true, 50, 40, magenta},
+        {false, 109, 11, highlight}, {false, 109, 38, highlight}, {false, 109, 39, highlight},
+        {false, 11, 39, highlight},  {false, 10, 39, 0},          {false, 10, 10, 0},
+        {false, 108, 10, 0},         {false, 109, 10, 0},         {false, 108, 11, shadow},
+        {false, 12, 11, shadow},     {false, 11, 11, shadow},     {false, 11, 38, shadow},
+        {false, 12, 12, face},       {false, 108, 38, face},      {false, 60, 37, face},
+        {false, 9, 20, magenta},     {false, 110, 20, magenta},
     };
-    const Case cases[] = {
-        {10, 38, highlight}, {10, 10, highlight}, {108, 10, highlight}, // left and top edges
-        {109, 10, 0},        {109, 39, 0},        {10, 39, 0},          {11, 39, 0}, // right and bottom
-        {11, 38, shadow},    {107, 38, shadow},   {108, 38, shadow},    {108, 11, shadow}, // inner line
-        {11, 11, face},      {107, 37, face},     {60, 12, face},       // the face
-        {9, 20, magenta},    {110, 20, magenta},  {50, 9, magenta},     {50, 40, magenta},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(surface.Pixel(c.x, c.y), c.colour & 0xFFFFFF) << c.x << "," << c.y;
-}
-
-TEST_F(ButtonPicture, SunkenFrameTurnedAround)
-{
-    DrawInto(false);
-    struct Case {
-        int x, y;
-        Colour colour;
-    };
-    const Case cases[] = {
-        {109, 11, highlight}, {109, 38, highlight}, {109, 39, highlight}, {11, 39, highlight}, // right, bottom
-        {10, 39, 0},          {10, 10, 0},          {108, 10, 0},         {109, 10, 0},       // left, top
-        {108, 11, shadow},    {12, 11, shadow},     {11, 11, shadow},     {11, 38, shadow},   // inner line
-        {12, 12, face},       {108, 38, face},      {60, 37, face},
-        {9, 20, magenta},     {110, 20, magenta},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(surface.Pixel(c.x, c.y), c.colour & 0xFFFFFF) << c.x << "," << c.y;
+    for (bool raised : {true, false}) {
+        DrawInto(raised);
+        for (const auto& c : cases)
+            if (c.raised == raised) {
+                EXPECT_EQ(surface.Pixel(c.x, c.y), c.colour & 0xFFFFFF) << raised << " " << c.x << "," << c.y;
+            }
+    }
 }
 
 TEST_F(ButtonPicture, SunkenLabelMovesOnePixelRightAndDown)

@@ -13,7 +13,7 @@ std::vector<std::string>& CallbackLog()
 
 namespace {
 
-// The answer RecordingDropRule gives, per region id; tests use ids below 64.
+// The answer RecordDropRule gives, per region id; tests use ids below 64.
 bool dropAnswers[64] = {};
 
 void LogRemoved(CardRegion* source, int count)
@@ -35,13 +35,9 @@ bool LogDropRule(CardRegion* target, const CardStack* dragged)
 
 } // namespace
 
-void RecordRemoved(CardRegion* region)
+void RecordMoves(CardRegion* region)
 {
     region->SetCardsRemovedCallback(LogRemoved);
-}
-
-void RecordAdded(CardRegion* region)
-{
     region->SetCardsAddedCallback(LogAdded);
 }
 
@@ -51,61 +47,37 @@ void RecordDropRule(CardRegion* region, bool accept)
     region->SetDropRule(DropAsk, LogDropRule);
 }
 
-void PaintExpected(TestTable& table, const MemorySurface& before, MemorySurface& expected,
-                   const std::vector<FloatingCard>& floating)
+std::vector<FloatingCard> Fan(const char* cards, int x, int y, int xOffset, int yOffset)
 {
+    CardStack stack = ParseStack(cards);
+    std::vector<FloatingCard> fan;
+    for (int i = 0; i < stack.Count(); ++i)
+        fan.push_back({static_cast<int>(stack.At(stack.Count() - 1 - i).value), x + xOffset * i, y + yOffset * i});
+    return fan;
+}
+
+std::string DifferenceFromFreshPaint(TestTable& table, const MemorySurface& before,
+                                     const std::vector<FloatingCard>& floating)
+{
+    MemorySurface expected(table.Width(), table.Height());
     BitBlt(expected.Context(), 0, 0, expected.Width(), expected.Height(), before.Context(), 0, 0, SRCCOPY);
     table.PaintInto(expected);
     for (const FloatingCard& card : floating)
         DrawCard(expected.Context(), card.x, card.y, card.cell);
-    GdiFlush();
-}
-
-void ReadWindow(TestTable& table, MemorySurface& surface)
-{
     UpdateWindow(table.Handle());
-    GdiFlush();
-    surface.CopyFromWindow(table.Handle());
-}
-
-PictureDifference CompareWithWindow(TestTable& table, const MemorySurface& before,
-                                    const std::vector<FloatingCard>& floating)
-{
-    MemorySurface expected(table.Width(), table.Height());
-    PaintExpected(table, before, expected, floating);
-    MemorySurface actual(table.Width(), table.Height());
-    ReadWindow(table, actual);
-    PictureDifference difference;
-    difference.count = expected.CountDifferences(actual);
+    MemorySurface actual(table.Handle());
+    const int count = expected.CountDifferences(actual);
+    if (count == 0)
+        return "";
     std::ostringstream where;
+    where << count << " pixels differ:";
     int described = 0;
-    for (int y = 0; y < table.Height() && difference.count > 0 && described < 5; ++y) {
-        for (int x = 0; x < table.Width() && described < 5; ++x) {
-            if (expected.Pixel(x, y) == actual.Pixel(x, y))
-                continue;
-            ++described;
-            where << " (" << x << ", " << y << ") is " << std::hex << actual.Pixel(x, y) << " not "
-                  << expected.Pixel(x, y) << std::dec << ";";
-        }
-    }
-    difference.where = where.str();
-    return difference;
-}
-
-std::vector<FloatingCard> Fan(const std::vector<int>& cells, int x, int y, int xOffset, int yOffset)
-{
-    std::vector<FloatingCard> fan;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const int step = static_cast<int>(i);
-        fan.push_back({cells[i], x + xOffset * step, y + yOffset * step});
-    }
-    return fan;
-}
-
-std::vector<int> Cells(const CardStack& stack)
-{
-    std::vector<int> cells;
-    for (int i = stack.Count() - 1; i >= 0; --i)
-        cells.push_back(static_cast<int>(stack.At(i).value));
-    return cells;
+    for (int y = 0; y < table.Height() && described < 5; ++y)
+        for (int x = 0; x < table.Width() && described < 5; ++x)
+            if (expected.Pixel(x, y) != actual.Pixel(x, y)) {
+                ++described;
+                where << " (" << x << ", " << y << ") is " << std::hex << actual.Pixel(x, y) << " not "
+                      << expected.Pixel(x, y) << std::dec << ";";
+            }
+    return where.str();
 }

@@ -19,6 +19,22 @@ MemorySurface::MemorySurface(int surfaceWidth, int surfaceHeight)
     previousBitmap = SelectObject(dc, bitmap);
 }
 
+namespace {
+
+SIZE ClientSize(HWND window)
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+} // namespace
+
+MemorySurface::MemorySurface(HWND window) : MemorySurface(ClientSize(window).cx, ClientSize(window).cy)
+{
+    CopyFromWindow(window);
+}
+
 MemorySurface::~MemorySurface()
 {
     SelectObject(dc, previousBitmap);
@@ -59,4 +75,13 @@ int MemorySurface::CountDifferences(const MemorySurface& other) const
             if ((bits[y * width + x] & 0xFFFFFF) != (other.bits[y * other.width + x] & 0xFFFFFF))
                 ++differences;
     return differences;
+}
+
+int MemorySurface::CountOf(COLORREF colour, int left, int top, int right, int bottom) const
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            count += Pixel(x, y) == colour ? 1 : 0;
+    return count;
 }

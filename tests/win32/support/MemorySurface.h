@@ -9,6 +9,8 @@
 class MemorySurface {
 public:
     MemorySurface(int width, int height);
+    // What the window's client area shows on the display now.
+    explicit MemorySurface(HWND window);
     ~MemorySurface();
     MemorySurface(const MemorySurface&) = delete;
     MemorySurface& operator=(const MemorySurface&) = delete;
@@ -17,13 +19,15 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
 
-    // The pixel as a COLORREF (0x00BBGGRR); flushes GDI first.
+    // The pixel as a COLORREF (0x00BBGGRR), CLR_INVALID outside; flushes GDI first.
     COLORREF Pixel(int x, int y) const;
     void Fill(COLORREF colour);
     // Copies the client area of a window as it is on screen.
     void CopyFromWindow(HWND window);
     // Number of pixels that differ from the other surface.
     int CountDifferences(const MemorySurface& other) const;
+    // Number of pixels of the colour in [left, right) x [top, bottom).
+    int CountOf(COLORREF colour, int left, int top, int right, int bottom) const;
 
 private:
     int width = 0;

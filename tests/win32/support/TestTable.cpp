@@ -2,34 +2,53 @@
 
 namespace {
 
-const char* const parentClassName = "WexaTestParent";
-
-// Commands of the parent windows; tests run one table at a time.
+const char* const hostClassName = "WexaTestHost";
+COLORREF hostColour = 0;
 std::vector<WPARAM> receivedCommands;
 std::vector<LPARAM> receivedSources;
 
-LRESULT CALLBACK ParentProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND) {
         receivedCommands.push_back(wParam);
         receivedSources.push_back(lParam);
         return 0;
     }
+    if (message == WM_ERASEBKGND)
+        return 1;
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint = {};
+        HDC dc = BeginPaint(window, &paint);
+        HBRUSH brush = CreateSolidBrush(hostColour);
+        FillRect(dc, &paint.rcPaint, brush);
+        DeleteObject(brush);
+        EndPaint(window, &paint);
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void RegisterParentClass()
+HWND SharedHost()
 {
-    static bool registered = false;
-    if (registered)
-        return;
+    static HWND host = nullptr;
+    if (host && IsWindow(host))
+        return host;
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = ParentProcedure;
+    windowClass.lpfnWndProc = HostProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    windowClass.lpszClassName = parentClassName;
-    registered = RegisterClassExA(&windowClass) != 0;
+    windowClass.lpszClassName = hostClassName;
+    RegisterClassExA(&windowClass);
+    host = CreateWindowExA(WS_EX_TOPMOST, hostClassName, "host", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    return host;
+}
+
+BOOL CALLBACK DestroyChild(HWND child, LPARAM)
+{
+    DestroyWindow(child);
+    return TRUE;
 }
 
 LPARAM PointParam(int x, int y)
@@ -39,37 +58,46 @@ LPARAM PointParam(int x, int y)
 
 } // namespace
 
+TestHost::TestHost(int width, int height, COLORREF background) : hwnd(SharedHost())
+{
+    hostColour = background;
+    receivedCommands.clear();
+    receivedSources.clear();
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
+    Refresh();
+}
+
+TestHost::~TestHost()
+{
+    EnumChildWindows(hwnd, &DestroyChild, 0);
+    PumpMessages();
+}
+
+void TestHost::Refresh() const
+{
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+const std::vector<WPARAM>& TestHost::Commands() const
+{
+    return receivedCommands;
+}
+
+const std::vector<LPARAM>& TestHost::CommandSources() const
+{
+    return receivedSources;
+}
+
 TestTable::TestTable(int tableWidth, int tableHeight) : TestTable(tableWidth, tableHeight, std::make_unique<CardWindow>())
 {
 }
 
-namespace {
-
-// One parent for the whole test run: under Wine without a window manager,
-// destroying a visible top-level window waits about two seconds, while
-// child windows come and go at once.
-HWND SharedParent()
-{
-    static HWND parent = nullptr;
-    if (parent && IsWindow(parent))
-        return parent;
-    RegisterParentClass();
-    parent = CreateWindowExA(WS_EX_TOPMOST, parentClassName, "table", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    return parent;
-}
-
-} // namespace
-
 TestTable::TestTable(int tableWidth, int tableHeight, std::unique_ptr<CardWindow> window)
-    : width(tableWidth), height(tableHeight), parent(SharedParent()), table(std::move(window))
+    : width(tableWidth), height(tableHeight), host(tableWidth, tableHeight), table(std::move(window))
 {
-    receivedCommands.clear();
-    receivedSources.clear();
-    SetWindowPos(parent, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
-    table->Create(parent, 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
+    table->Create(host.Handle(), 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     SetWindowPos(table->Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER);
-    UpdateWindow(parent);
+    UpdateWindow(host.Handle());
     PumpMessages();
 }
 
@@ -77,16 +105,6 @@ TestTable::~TestTable()
 {
     table.reset();
     PumpMessages();
-}
-
-const std::vector<WPARAM>& TestTable::Commands() const
-{
-    return receivedCommands;
-}
-
-const std::vector<LPARAM>& TestTable::CommandSources() const
-{
-    return receivedSources;
 }
 
 void TestTable::PaintInto(MemorySurface& surface)
@@ -134,11 +152,23 @@ void PumpMessages()
     }
 }
 
-bool TakeQuitMessage()
+void PumpMessagesFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        PumpMessages();
+        Sleep(1);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+bool TakeQuitMessage(WPARAM* code)
 {
     MSG message;
     bool found = false;
-    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         found = true;
+        if (code)
+            *code = message.wParam;
+    }
     return found;
 }

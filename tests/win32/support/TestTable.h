@@ -8,11 +8,32 @@
 #include <memory>
 #include <vector>
 
-// A card table on the test display: a borderless top-level parent window
-// (one for the whole run, sized to each table) whose client area is filled
-// by a CardWindow of the given size. The parent
-// records the WM_COMMAND messages it receives. Input is sent as real window
-// messages to the card window.
+// The one top-level window of a test program, sized and coloured for each
+// test: under Wine without a window manager, destroying a visible top-level
+// window waits about two seconds, while child windows come and go at once.
+// It fills itself with one colour without clipping its children (as the
+// game's table does), records the WM_COMMAND messages it receives, and
+// destroys the children a test leaves on it.
+class TestHost {
+public:
+    TestHost(int width, int height, COLORREF background = RGB(128, 128, 128));
+    ~TestHost();
+    TestHost(const TestHost&) = delete;
+    TestHost& operator=(const TestHost&) = delete;
+
+    HWND Handle() const { return hwnd; }
+    // Repaints the host and its children now.
+    void Refresh() const;
+    // wParam and lParam of every WM_COMMAND received since the host was set up.
+    const std::vector<WPARAM>& Commands() const;
+    const std::vector<LPARAM>& CommandSources() const;
+
+private:
+    HWND hwnd = nullptr;
+};
+
+// A card table on the test display filling the host's client area. Input
+// is sent as real window messages to the card window.
 class TestTable {
 public:
     TestTable(int width, int height);
@@ -24,13 +45,10 @@ public:
 
     CardWindow& Window() { return *table; }
     HWND Handle() const { return table->Handle(); }
-    HWND Parent() const { return parent; }
+    HWND Parent() const { return host.Handle(); }
+    const TestHost& Host() const { return host; }
     int Width() const { return width; }
     int Height() const { return height; }
-
-    // wParam of every WM_COMMAND the parent received, and its lParam.
-    const std::vector<WPARAM>& Commands() const;
-    const std::vector<LPARAM>& CommandSources() const;
 
     // The table's own Paint into a surface of the table's size.
     void PaintInto(MemorySurface& surface);
@@ -45,11 +63,14 @@ public:
 private:
     int width = 0;
     int height = 0;
-    HWND parent = nullptr;
+    TestHost host;
     std::unique_ptr<CardWindow> table;
 };
 
-// Handles whatever is waiting in this thread's message queue.
+// Handles whatever is waiting in this thread's message queue (a WM_QUIT is
+// left in it).
 void PumpMessages();
+// Dispatches the thread's messages (timers included) for a while.
+void PumpMessagesFor(DWORD milliseconds);
 // Removes a pending WM_QUIT, if any, and tells whether there was one.
-bool TakeQuitMessage();
+bool TakeQuitMessage(WPARAM* code = nullptr);

@@ -1,5 +1,5 @@
 #include "tests/support/FakePlatform.h"
-#include "tests/win32/ui/HostWindow.h"
+#include "tests/win32/support/TestTable.h"
 #include "ui/CountdownClock.h"
 #include "ui/core/CountdownMath.h"
 
@@ -12,8 +12,7 @@ namespace {
 constexpr COLORREF dark = 0x00644000;
 constexpr COLORREF outerFrame = 0x00DECEA5;
 constexpr COLORREF innerFrame = 0x007B5A21;
-constexpr int barWidth = 14;
-constexpr int barHeight = 428;
+constexpr COLORREF red = RGB(255, 0, 0);
 
 // What the time-up callback saw; plain function callbacks reach the test here.
 struct TimeUpRecord {
@@ -30,15 +29,13 @@ void RecordTimeUp(std::uint32_t duration)
     ++record.calls;
     record.duration = duration;
     record.runningDuringCallback = record.clock->IsRunning();
-    record.insideDuringCallback = WindowPixels(record.clock->Window()).At(7, 300);
+    record.insideDuringCallback = MemorySurface(record.clock->Window()).Pixel(7, 300);
 }
 
+// The gradient row colours of the 428-pixel bar of a 706 x 500 table.
 COLORREF GradientAt(int y)
 {
-    for (const countdown::GradientRow& row : countdown::GradientRows(barHeight))
-        if (row.y == y)
-            return row.colour;
-    return CLR_INVALID;
+    return countdown::GradientRows(428)[static_cast<std::size_t>(y - 2)].colour;
 }
 
 class CountdownClockTest : public testing::Test {
@@ -47,8 +44,15 @@ protected:
     {
         record = TimeUpRecord{};
         record.clock = &clock;
-        ASSERT_TRUE(clock.Create(host.Handle(), 10, 10, barWidth, barHeight, &RecordTimeUp));
+        ASSERT_TRUE(clock.Create(host.Handle(), 10, 10, 14, 428, &RecordTimeUp));
         host.Refresh();
+    }
+
+    void StartAt(std::uint32_t now, std::uint32_t duration)
+    {
+        clock.SetDuration(duration);
+        platform.now = now;
+        clock.Start();
     }
 
     void TickAt(std::uint32_t now)
@@ -59,185 +63,126 @@ protected:
 
     FakePlatform platform;
     ScopedPlatform installed{platform};
-    HostWindow host{100, 500, RGB(128, 128, 128)};
+    TestHost host{100, 500};
     CountdownClock clock;
 };
 
-TEST_F(CountdownClockTest, FramesAndDotsOfAStoppedBarWithAllDarkInside)
+// Two frames with tick dots on the inner one, dark inside while stopped,
+// the gradient from row 3 down once started (row 2 keeps the stopped look).
+TEST_F(CountdownClockTest, FramesDotsAndTheStoppedAndRunningInside)
 {
-    WindowPixels bar(clock.Window());
-    struct Probe {
-        int x;
-        int y;
+    const struct {
+        bool running;
+        int x, y;
         COLORREF colour;
+    } probes[] = {
+        {false, 0, 0, outerFrame},  {false, 0, 427, outerFrame},  {false, 13, 427, outerFrame},
+        {false, 13, 0, outerFrame}, {false, 1, 1, innerFrame},    {false, 12, 426, innerFrame},
+        {false, 7, 1, innerFrame},  {false, 1, 10, innerFrame},   {false, 1, 11, outerFrame},
+        {false, 12, 11, outerFrame}, {false, 1, 12, innerFrame},  {false, 1, 21, outerFrame},
+        {false, 12, 421, outerFrame}, {false, 12, 419, innerFrame}, {false, 1, 422, innerFrame},
+        {false, 2, 2, dark},        {false, 11, 425, dark},       {false, 7, 200, dark},
+        {true, 7, 2, dark},         {true, 2, 3, GradientAt(3)},  {true, 11, 4, GradientAt(4)},
+        {true, 7, 362, GradientAt(362)}, {true, 11, 425, GradientAt(425)}, {true, 1, 200, innerFrame},
     };
-    const Probe probes[] = {
-        {0, 0, outerFrame},  {0, 427, outerFrame},  {13, 427, outerFrame}, {13, 0, outerFrame},
-        {7, 0, outerFrame},  {1, 1, innerFrame},    {12, 426, innerFrame}, {7, 1, innerFrame},
-        {1, 10, innerFrame}, {1, 11, outerFrame},  {12, 11, outerFrame},  {1, 12, innerFrame},
-        {1, 21, outerFrame}, {12, 421, outerFrame}, {12, 419, innerFrame}, {1, 422, innerFrame},
-        {2, 2, dark},        {11, 425, dark},       {7, 200, dark},
-    };
-    for (const Probe& p : probes)
-        EXPECT_EQ(bar.At(p.x, p.y), p.colour) << "(" << p.x << ", " << p.y << ")";
-    EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 426), 10 * 424);
-}
-
-TEST_F(CountdownClockTest, StartShowsTheGradientFromRowThreeDown)
-{
-    clock.SetDuration(90);
-    clock.Start();
-    WindowPixels bar(clock.Window());
-    for (int y : {3, 4, 100, 362, 402, 425})
-        for (int x : {2, 7, 11})
-            EXPECT_EQ(bar.At(x, y), GradientAt(y)) << "(" << x << ", " << y << ")";
-    EXPECT_EQ(bar.At(7, 2), dark); // left from the stopped look
-    EXPECT_EQ(bar.At(0, 200), outerFrame);
-    EXPECT_EQ(bar.At(1, 200), innerFrame);
-}
-
-TEST_F(CountdownClockTest, TickFillsOnlyTheNewStrip)
-{
-    clock.SetDuration(90);
-    platform.now = 5000;
-    clock.Start();
-    // A mark the tick must not touch: it paints the new strip and nothing else.
-    {
-        HDC dc = GetDC(clock.Window());
-        SetPixel(dc, 7, 300, RGB(255, 0, 0));
-        ReleaseDC(clock.Window(), dc);
+    for (bool running : {false, true}) {
+        if (running)
+            StartAt(1000, 90);
+        MemorySurface bar(clock.Window());
+        for (const auto& p : probes)
+            if (p.running == running) {
+                EXPECT_EQ(bar.Pixel(p.x, p.y), p.colour) << running << " (" << p.x << ", " << p.y << ")";
+            }
+        if (!running) {
+            EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 426), 10 * 424);
+        }
     }
-    TickAt(5000 + 1000);  // 4 rows; the first tick only notes where the bar is
-    EXPECT_EQ(WindowPixels(clock.Window()).At(7, 3), GradientAt(3));
-    TickAt(5000 + 20000); // 20000 * 424 / 90000 = 94 rows used up
-    WindowPixels bar(clock.Window());
-    EXPECT_EQ(bar.At(7, 2), dark);
-    EXPECT_EQ(bar.At(7, 3), dark);
-    EXPECT_EQ(bar.At(7, 93), dark);
-    EXPECT_EQ(bar.At(2, 50), dark);
-    EXPECT_EQ(bar.At(11, 50), dark);
-    EXPECT_EQ(bar.At(7, 94), GradientAt(94));
-    EXPECT_EQ(bar.At(12, 50), innerFrame);
-    EXPECT_EQ(bar.At(7, 300), RGB(255, 0, 0));
 }
 
-TEST_F(CountdownClockTest, RepaintWhileRunningShowsUsedUpAndRemainingParts)
+// A tick covers the used-up strip in dark and touches nothing else (a red
+// mark lower down stays); a repaint shows the used-up and remaining parts.
+TEST_F(CountdownClockTest, TickFillsOnlyTheNewStripAndRepaintShowsBothParts)
 {
-    clock.SetDuration(90);
-    platform.now = 5000;
-    clock.Start();
+    StartAt(5000, 90);
+    HDC dc = GetDC(clock.Window());
+    SetPixel(dc, 7, 300, red);
+    ReleaseDC(clock.Window(), dc);
+    TickAt(5000 + 1000);  // the first tick only notes where the bar is
+    TickAt(5000 + 20000); // 20000 * 424 / 90000 = 94 rows used up
+    MemorySurface bar(clock.Window());
+    EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 94), 10 * 92);
+    EXPECT_EQ(bar.Pixel(7, 94), GradientAt(94));
+    EXPECT_EQ(bar.Pixel(12, 50), innerFrame);
+    EXPECT_EQ(bar.Pixel(7, 300), red);
     TickAt(5000 + 45000); // 212 rows
     clock.Repaint();
-    WindowPixels bar(clock.Window());
-    EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 212), 10 * 210);
-    EXPECT_EQ(bar.At(7, 214), GradientAt(214));
-    EXPECT_EQ(bar.At(7, 425), GradientAt(425));
+    MemorySurface repainted(clock.Window());
+    EXPECT_EQ(repainted.CountOf(dark, 2, 2, 12, 212), 10 * 210);
+    EXPECT_EQ(repainted.Pixel(7, 214), GradientAt(214));
+    EXPECT_EQ(repainted.Pixel(7, 300), GradientAt(300));
 }
 
+// The clock stops itself (and shows dark) before the callback, which comes
+// once: neither the killed timer nor a stray tick reports it again. A
+// duration of 0 is up at the first tick.
 TEST_F(CountdownClockTest, TimeUpStopsTheClockBeforeTheCallbackAndCallsItOnce)
 {
-    clock.SetDuration(2);
-    platform.now = 7000;
-    clock.Start();
-    TickAt(7000 + 2005); // 425 rows: still inside
-    EXPECT_EQ(record.calls, 0);
-    TickAt(7000 + 2010); // 426 rows: past the bottom
-    EXPECT_EQ(record.calls, 1);
-    EXPECT_EQ(record.duration, 2u);
-    EXPECT_FALSE(record.runningDuringCallback);
-    EXPECT_EQ(record.insideDuringCallback, dark);
-    EXPECT_EQ(clock.SecondsLeft(), 0u);
-    // Neither the killed timer nor a stray tick reports it again.
-    PumpMessagesFor(200);
-    TickAt(7000 + 5000);
-    EXPECT_EQ(record.calls, 1);
-}
-
-TEST_F(CountdownClockTest, ZeroDurationIsUpAtTheFirstTick)
-{
-    clock.SetDuration(0);
-    clock.Start();
-    EXPECT_EQ(clock.SecondsLeft(), 0u);
-    TickAt(platform.now + 50);
-    EXPECT_EQ(record.calls, 1);
-    EXPECT_EQ(record.duration, 0u);
-    EXPECT_FALSE(clock.IsRunning());
+    for (std::uint32_t duration : {2u, 0u}) {
+        record = TimeUpRecord{};
+        record.clock = &clock;
+        StartAt(7000, duration);
+        if (duration) {
+            TickAt(7000 + 2005); // 425 rows: still inside
+            EXPECT_EQ(record.calls, 0);
+        }
+        TickAt(7000 + 2010); // 426 rows: past the bottom
+        EXPECT_EQ(record.calls, 1) << duration;
+        EXPECT_EQ(record.duration, duration);
+        EXPECT_FALSE(record.runningDuringCallback);
+        EXPECT_EQ(record.insideDuringCallback, dark);
+        EXPECT_EQ(clock.SecondsLeft(), 0u);
+        PumpMessagesFor(150);
+        TickAt(7000 + 5000);
+        EXPECT_EQ(record.calls, 1) << duration;
+    }
 }
 
 TEST_F(CountdownClockTest, RealTimerDrivesTheBarToTheCallback)
 {
-    clock.SetDuration(1);
-    platform.now = 100000;
-    clock.Start();
+    StartAt(100000, 1);
     platform.now += 1100;
     PumpMessagesFor(300);
     EXPECT_EQ(record.calls, 1);
 }
 
+// WAVE 130 at 20 seconds left and at 10 or fewer, in the first 50 ms of a second.
 TEST_F(CountdownClockTest, WarningAtTwentySecondsAndInTheLastTen)
 {
-    clock.SetDuration(30);
-    platform.now = 1000;
-    clock.Start();
-    struct Case {
+    StartAt(1000, 30);
+    const struct {
         std::uint32_t elapsed;
         bool sound;
-    };
-    const Case cases[] = {
-        {9000, false},  // 21 s left
-        {10000, true},  // 20 s, on a second boundary
-        {10049, true},
-        {10050, false}, // 20 s, past the boundary's first 50 ms
-        {11000, false}, // 19 s
-        {19000, false}, // 11 s
-        {20000, true},  // 10 s
-        {25020, true},  // 5 s
-        {29000, true},  // 1 s
-        {29500, false},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{9000, false},  {10000, true},  {10049, true}, {10050, false}, {11000, false},
+                 {19000, false}, {20000, true},  {25020, true}, {29000, true},  {29500, false}};
+    for (const auto& c : cases) {
         platform.resourceSounds.clear();
         TickAt(1000 + c.elapsed);
-        std::vector<int> expected;
-        if (c.sound)
-            expected.push_back(130);
-        EXPECT_EQ(platform.resourceSounds, expected) << c.elapsed << " ms in";
+        EXPECT_EQ(platform.resourceSounds, c.sound ? std::vector<int>{130} : std::vector<int>{}) << c.elapsed;
     }
     EXPECT_EQ(record.calls, 0);
 }
 
 TEST_F(CountdownClockTest, PauseFreezesTheBarWhileSecondsCountOn)
 {
-    clock.SetDuration(90);
-    platform.now = 1000;
-    clock.Start();
+    StartAt(1000, 90);
     clock.Pause();
     platform.now = 1000 + 30000;
     EXPECT_EQ(clock.SecondsLeft(), 60u);
     PumpMessagesFor(120);
-    WindowPixels bar(clock.Window());
-    EXPECT_EQ(bar.At(7, 50), GradientAt(50)); // no tick moved it
+    EXPECT_EQ(MemorySurface(clock.Window()).Pixel(7, 50), GradientAt(50)) << "no tick moved it";
     clock.Stop();
     EXPECT_EQ(clock.SecondsLeft(), 0u);
-    EXPECT_EQ(WindowPixels(clock.Window()).At(7, 50), dark);
-}
-
-TEST_F(CountdownClockTest, SecondCreateIsRefused)
-{
-    HWND first = clock.Window();
-    EXPECT_FALSE(clock.Create(host.Handle(), 0, 0, 5, 5, nullptr));
-    EXPECT_EQ(clock.Window(), first);
-}
-
-TEST_F(CountdownClockTest, ResizedBarGetsAGradientOfItsNewHeight)
-{
-    MoveWindow(clock.Window(), 10, 10, barWidth, 200, TRUE);
-    clock.SetDuration(90);
-    clock.Start();
-    std::vector<countdown::GradientRow> rows = countdown::GradientRows(200);
-    WindowPixels bar(clock.Window());
-    EXPECT_EQ(bar.At(7, 150), rows[148].colour);
-    EXPECT_EQ(bar.At(0, 199), outerFrame);
+    EXPECT_EQ(MemorySurface(clock.Window()).Pixel(7, 50), dark);
 }
 
 } // namespace

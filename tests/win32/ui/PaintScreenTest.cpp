@@ -1,7 +1,8 @@
 #include "cardlib/CardDrawing.h"
+#include "cardlib/GdiHolders.h"
 #include "res/ResourceIds.h"
 #include "tests/win32/ui/TableFixture.h"
-#include "ui/core/ScreenLayout.h"
+#include "ui/ScreenDrawing.h"
 
 #include <algorithm>
 #include <cstring>
@@ -73,41 +74,33 @@ int Differences(const MemorySurface& a, const MemorySurface& b, const RECT& area
 
 class PaintScreenTest : public TableFixture {
 protected:
-    // Brings the screen up to its complete phase and paints it into `surface`.
-    void PaintComplete(int mode, MemorySurface& surface)
+    // Brings the screen up to `phase` and paints it into `surface`.
+    void PaintAt(int mode, MemorySurface& surface, int phase = 1)
     {
         host.Refresh(); // the table, not what an earlier screen left on it
-        RunInsideNextLoop([this, &surface] {
-            TicksUntilPhase(table, Table(), 1);
+        RunInsideNextLoop([this, &surface, phase] {
+            TicksUntilPhase(table, phase);
             table.PaintScreen(surface.Context());
             PostQuitMessage(0);
         });
         table.ShowScreen(mode);
-        MSG quit;
-        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        TakeQuitMessage();
     }
 };
 
 TEST_F(PaintScreenTest, PhaseZeroShowsTheSnapshot)
 {
-    MemorySurface before(width, height);
-    before.CopyFromWindow(Table());
+    MemorySurface before(Table());
     MemorySurface painted(width, height);
     painted.Fill(RGB(255, 0, 0));
-    RunInsideNextLoop([this, &painted] {
-        table.PaintScreen(painted.Context());
-        PostQuitMessage(0);
-    });
-    table.ShowScreen(LevelScreen);
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    PaintAt(LevelScreen, painted, 0);
     EXPECT_EQ(painted.CountDifferences(before), 0);
 }
 
 TEST_F(PaintScreenTest, IntroBandsTitleCardsAndTexts)
 {
     MemorySurface screen(width, height);
-    PaintComplete(IntroScreen, screen);
+    PaintAt(IntroScreen, screen);
     // The white band, 83 rows, and black below it.
     EXPECT_EQ(screen.Pixel(5, 0), white);
     EXPECT_EQ(screen.Pixel(700, 82), white);
@@ -115,17 +108,14 @@ TEST_F(PaintScreenTest, IntroBandsTitleCardsAndTexts)
     EXPECT_EQ(screen.Pixel(700, 499), black);
 
     // The title picture centred at (353, 41).
-    HBITMAP title = static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TITLE), IMAGE_BITMAP, 0, 0, 0));
-    HDC source = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(source, title);
+    GdiObject<HBITMAP> title(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TITLE), IMAGE_BITMAP, 0, 0, 0)));
+    MemoryContext source(nullptr);
+    ScopedSelect selected(source.Get(), title.Get());
     int wrongTitle = 0;
-    for (int y = 0; y < 69; y += 2)
+    for (int y = 0; y < 69; ++y)
         for (int x = 0; x < 516; ++x)
-            wrongTitle += screen.Pixel(95 + x, 7 + y) == GetPixel(source, x, y) ? 0 : 1;
-    SelectObject(source, previous);
-    DeleteDC(source);
-    DeleteObject(title);
+            wrongTitle += screen.Pixel(95 + x, 7 + y) == GetPixel(source.Get(), x, y) ? 0 : 1;
     EXPECT_EQ(wrongTitle, 0);
 
     // Upper cards from x = 70 at y = 223, 165 apart; lower ones from x = 47 at y = 247.
@@ -155,7 +145,7 @@ TEST_F(PaintScreenTest, LevelScreenCheckerboardTitleAndLines)
     table.SetCardsRemaining(20);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     MemorySurface screen(width, height);
-    PaintComplete(LevelScreen, screen);
+    PaintAt(LevelScreen, screen);
     EXPECT_EQ(screen.Pixel(0, 0), highlight);
     EXPECT_EQ(screen.Pixel(1, 0), tableColour);
     EXPECT_EQ(screen.Pixel(300, 400), highlight);
@@ -183,19 +173,19 @@ TEST_F(PaintScreenTest, LevelScreenNamesTheComingLevelAndTheDemand)
     table.SetLevel(2);
     table.SetCardsRemaining(20);
     MemorySurface two(width, height);
-    PaintComplete(LevelScreen, two);
+    PaintAt(LevelScreen, two);
     MemorySurface again(width, height);
-    PaintComplete(LevelScreen, again);
+    PaintAt(LevelScreen, again);
     EXPECT_EQ(Differences(two, again, lines), 0);
     table.SetLevel(10);
     MemorySurface ten(width, height);
-    PaintComplete(LevelScreen, ten);
+    PaintAt(LevelScreen, ten);
     EXPECT_GT(Differences(two, ten, lines), 0);
     EXPECT_EQ(table.Level(), 10); // the panel keeps the level just played
     table.SetLevel(2);
     table.SetCardsRemaining(18);
     MemorySurface fewer(width, height);
-    PaintComplete(LevelScreen, fewer);
+    PaintAt(LevelScreen, fewer);
     const RECT firstLine = {0, 62 + 2 * t, 660, 62 + 3 * t};
     const RECT secondLine = {0, 62 + 3 * t, 660, 62 + 4 * t};
     EXPECT_EQ(Differences(two, fewer, firstLine), 0);
@@ -206,7 +196,7 @@ TEST_F(PaintScreenTest, GameOverCheckerboardAndBlackTitle)
 {
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     MemorySurface screen(width, height);
-    PaintComplete(GameOverScreen, screen);
+    PaintAt(GameOverScreen, screen);
     EXPECT_EQ(screen.Pixel(704, 498), highlight);
     EXPECT_EQ(screen.Pixel(705, 498), tableColour);
     Rows title = RowsOf(screen, black, 0, height);
@@ -214,6 +204,43 @@ TEST_F(PaintScreenTest, GameOverCheckerboardAndBlackTitle)
     EXPECT_LE(title.first, 62 + 15);
     EXPECT_LT(title.last, 62 + 70);
     EXPECT_EQ(RowsOf(screen, 0x0000FFFF, 0, height).first, -1); // no level lines
+}
+
+// The highlight colour where x + y is even, counted from the context's
+// origin, inside the rectangle only.
+TEST(StippleRect, HighlightWhereXPlusYIsEven)
+{
+    const COLORREF ground = RGB(10, 120, 30);
+    const RECT cases[] = {{0, 0, 40, 30}, {3, 5, 22, 17}, {7, 0, 8, 1}};
+    for (const RECT& area : cases) {
+        MemorySurface surface(48, 36);
+        surface.Fill(ground);
+        StippleRect(surface.Context(), area);
+        int wrong = 0;
+        for (int y = 0; y < 36; ++y)
+            for (int x = 0; x < 48; ++x) {
+                POINT p = {x, y};
+                bool lit = PtInRect(&area, p) && (x + y) % 2 == 0;
+                wrong += surface.Pixel(x, y) == (lit ? GetSysColor(COLOR_HIGHLIGHT) : ground) ? 0 : 1;
+            }
+        EXPECT_EQ(wrong, 0) << area.left << "," << area.top;
+    }
+}
+
+// The prompt is erased by copying the rendered screen over twice its
+// measured width in the default font, centred, five rows taller than it.
+TEST(Prompt, ErasedFromTheRenderedScreen)
+{
+    MemorySurface window(706, 500);
+    MemorySurface rendered(706, 500);
+    window.Fill(RGB(255, 0, 0));
+    rendered.Fill(RGB(0, 0, 255));
+    SIZE measured = {};
+    GetTextExtentPoint32A(window.Context(), promptText, static_cast<int>(std::strlen(promptText)), &measured);
+    ErasePrompt(window.Context(), rendered.Context(), 706, 500);
+    const int left = 353 - measured.cx, right = 353 + measured.cx, bottom = 416 + measured.cy + 5;
+    EXPECT_EQ(window.CountOf(RGB(0, 0, 255), 0, 0, 706, 500), (right - left) * (bottom - 416));
+    EXPECT_EQ(window.CountOf(RGB(0, 0, 255), left, 416, right, bottom), (right - left) * (bottom - 416));
 }
 
 } // namespace

@@ -8,16 +8,7 @@ constexpr COLORREF white = RGB(255, 255, 255);
 constexpr COLORREF black = RGB(0, 0, 0);
 
 // White pixels where the prompt goes: rows from 416, the lower sixth's top.
-int PromptPixels(HWND table) { return WindowPixels(table).CountOf(white, 0, 416, 706, 450); }
-
-bool TakeQuit(WPARAM& code)
-{
-    MSG message = {};
-    if (!PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-        return false;
-    code = message.wParam;
-    return true;
-}
+int PromptPixels(HWND table) { return MemorySurface(table).CountOf(white, 0, 416, 706, 450); }
 
 std::vector<HWND> Children(GameTableWindow& table)
 {
@@ -30,8 +21,7 @@ protected:
     void SetUp() override
     {
         TableFixture::SetUp();
-        before = std::make_unique<MemorySurface>(width, height);
-        before->CopyFromWindow(Table());
+        before = std::make_unique<MemorySurface>(Table());
         tableProcedure = GetWindowLongPtrA(Table(), GWLP_WNDPROC);
     }
 
@@ -44,9 +34,7 @@ protected:
     // What the table shows differs from what it showed before the screen in this many pixels.
     int ChangedPixels() const
     {
-        MemorySurface now(width, height);
-        now.CopyFromWindow(Table());
-        return now.CountDifferences(*before);
+        return MemorySurface(Table()).CountDifferences(*before);
     }
 
     std::unique_ptr<MemorySurface> before;
@@ -64,24 +52,20 @@ TEST_F(ShowScreenTest, IntroWipesInBlinksAndWipesOutAgain)
         Tick(Table(), 71); // 355 pixels: the top fifth from the right, the rest from the left
         Click(Table(), 10, 10); // ignored during the wipe-in
         EXPECT_EQ(table.Transition().Phase(), 0);
-        WindowPixels half = Capture();
-        EXPECT_EQ(half.At(400, 10), white);
-        EXPECT_EQ(half.At(300, 10), tableColour);
-        EXPECT_EQ(half.At(20, 300), black);
-        EXPECT_EQ(half.At(600, 300), tableColour);
-        SaveShot(Table(), "intro-wipe-in");
+        MemorySurface half(Table());
+        EXPECT_EQ(half.Pixel(400, 10), white);
+        EXPECT_EQ(half.Pixel(300, 10), tableColour);
+        EXPECT_EQ(half.Pixel(20, 300), black);
+        EXPECT_EQ(half.Pixel(600, 300), tableColour);
 
-        EXPECT_EQ(TicksUntilPhase(table, Table(), 1), 71); // 142 ticks of 5 pixels in all
+        EXPECT_EQ(TicksUntilPhase(table, 1), 71); // 142 ticks of 5 pixels in all
         MemorySurface rendered(width, height);
         table.PaintScreen(rendered.Context());
-        MemorySurface shown(width, height);
-        shown.CopyFromWindow(Table());
-        EXPECT_EQ(shown.CountDifferences(rendered), 0);
+        EXPECT_EQ(MemorySurface(Table()).CountDifferences(rendered), 0);
 
         EXPECT_EQ(PromptPixels(Table()), 0);
         Tick(Table()); // 600 ms after the wipe
         EXPECT_GT(PromptPixels(Table()), 100);
-        SaveShot(Table(), "intro-complete");
         Tick(Table());
         EXPECT_EQ(PromptPixels(Table()), 0);
         Tick(Table());
@@ -98,10 +82,9 @@ TEST_F(ShowScreenTest, IntroWipesInBlinksAndWipesOutAgain)
         Click(Table(), 10, 10);
         EXPECT_EQ(table.Transition().Phase(), 2);
         Tick(Table(), 71);
-        WindowPixels leaving = Capture();
-        EXPECT_EQ(leaving.At(20, 300), tableColour);
-        EXPECT_EQ(leaving.At(660, 300), black);
-        SaveShot(Table(), "intro-wipe-out");
+        MemorySurface leaving(Table());
+        EXPECT_EQ(leaving.Pixel(20, 300), tableColour);
+        EXPECT_EQ(leaving.Pixel(660, 300), black);
         int ticks = 71;
         while (!EndIsPosted(Table()) && ticks < 1000) {
             Tick(Table());
@@ -124,17 +107,15 @@ TEST_F(ShowScreenTest, LevelScreenGrowsFromTheCentreAndEndsAtTheNextTickAfterACl
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     RunInsideNextLoop([this, highlight] {
         Tick(Table(), 20); // a rectangle 300 x 200 around the centre
-        WindowPixels part = Capture();
-        EXPECT_EQ(part.At(204, 150), highlight);
-        EXPECT_EQ(part.At(502, 348), highlight);
-        EXPECT_EQ(part.At(202, 150), tableColour);
-        EXPECT_EQ(part.At(204, 148), tableColour);
-        EXPECT_EQ(part.At(504, 348), tableColour);
-        SaveShot(Table(), "level-wipe-in");
-        EXPECT_EQ(TicksUntilPhase(table, Table(), 1), 51); // 71 ticks: half the width
+        MemorySurface part(Table());
+        EXPECT_EQ(part.Pixel(204, 150), highlight);
+        EXPECT_EQ(part.Pixel(502, 348), highlight);
+        EXPECT_EQ(part.Pixel(202, 150), tableColour);
+        EXPECT_EQ(part.Pixel(204, 148), tableColour);
+        EXPECT_EQ(part.Pixel(504, 348), tableColour);
+        EXPECT_EQ(TicksUntilPhase(table, 1), 51); // 71 ticks: half the width
         Tick(Table());
         EXPECT_GT(PromptPixels(Table()), 100);
-        SaveShot(Table(), "level-complete");
         Click(Table(), 300, 300);
         EXPECT_FALSE(EndIsPosted(Table()));
         Tick(Table());
@@ -151,17 +132,15 @@ TEST_F(ShowScreenTest, GameOverWipesInColumnsEndsByItselfAndStaysOverTheTable)
     RunInsideNextLoop([this, highlight] {
         EXPECT_FALSE(table.InputEnabled());
         Tick(Table(), 10); // 50 rows: even columns from the top, odd ones from the bottom
-        WindowPixels part = Capture();
-        EXPECT_EQ(part.At(0, 0), highlight);
-        EXPECT_EQ(part.At(18, 48), highlight);
-        EXPECT_EQ(part.At(0, 50), tableColour);
-        EXPECT_EQ(part.At(20, 450), highlight);
-        EXPECT_EQ(part.At(20, 448), tableColour);
-        EXPECT_EQ(part.At(36, 450), highlight);
-        EXPECT_EQ(part.At(38, 0), highlight);
-        SaveShot(Table(), "gameover-wipe-in");
-        EXPECT_EQ(TicksUntilPhase(table, Table(), 1), 90); // 100 ticks: the whole height
-        SaveShot(Table(), "gameover-complete");
+        MemorySurface part(Table());
+        EXPECT_EQ(part.Pixel(0, 0), highlight);
+        EXPECT_EQ(part.Pixel(18, 48), highlight);
+        EXPECT_EQ(part.Pixel(0, 50), tableColour);
+        EXPECT_EQ(part.Pixel(20, 450), highlight);
+        EXPECT_EQ(part.Pixel(20, 448), tableColour);
+        EXPECT_EQ(part.Pixel(36, 450), highlight);
+        EXPECT_EQ(part.Pixel(38, 0), highlight);
+        EXPECT_EQ(TicksUntilPhase(table, 1), 90); // 100 ticks: the whole height
         Tick(Table()); // no prompt: 600 ms later the screen ends
         EXPECT_EQ(PromptPixels(Table()), 0);
         EXPECT_TRUE(EndIsPosted(Table()));
@@ -174,18 +153,17 @@ TEST_F(ShowScreenTest, GameOverWipesInColumnsEndsByItselfAndStaysOverTheTable)
 
     // Every repaint draws the live table, then the game-over screen over it.
     table.SetBackgroundColour(0x00E9B185);
-    WindowPixels after = Capture();
-    EXPECT_EQ(after.At(0, 0), highlight);
-    EXPECT_EQ(after.At(1, 0), 0x00E9B185u);
-    EXPECT_EQ(after.At(300, 301), 0x00E9B185u);
+    MemorySurface after(Table());
+    EXPECT_EQ(after.Pixel(0, 0), highlight);
+    EXPECT_EQ(after.Pixel(1, 0), 0x00E9B185u);
+    EXPECT_EQ(after.Pixel(300, 301), 0x00E9B185u);
     EXPECT_GT(after.CountOf(black, 0, 62, 706, 140), 100); // "Game Over"
-    SaveShot(Table(), "gameover-after");
 }
 
 TEST_F(ShowScreenTest, ClickEndsTheWaitingGameOverScreenAtTheNextTick)
 {
     RunInsideNextLoop([this] {
-        TicksUntilPhase(table, Table(), 1);
+        TicksUntilPhase(table, 1);
         Click(Table(), 5, 5);
         EXPECT_EQ(table.Transition().Phase(), 2);
         Tick(Table());
@@ -199,7 +177,7 @@ TEST_F(ShowScreenTest, QuitDuringAScreenIsPostedAgainAndAnswersFalse)
     RunInsideNextLoop([] { PostQuitMessage(7); });
     EXPECT_FALSE(table.ShowScreen(LevelScreen));
     WPARAM code = 0;
-    EXPECT_TRUE(TakeQuit(code));
+    EXPECT_TRUE(TakeQuitMessage(&code));
     EXPECT_EQ(code, 7u);
     EXPECT_EQ(GetWindowLongPtrA(Table(), GWLP_WNDPROC), tableProcedure);
     EXPECT_FALSE(table.Transition().IsRunning());
@@ -216,7 +194,7 @@ TEST_F(ShowScreenTest, SecondScreenWhileOneIsUpIsRefused)
     });
     EXPECT_FALSE(table.ShowScreen(LevelScreen));
     WPARAM code = 1;
-    EXPECT_TRUE(TakeQuit(code));
+    EXPECT_TRUE(TakeQuitMessage(&code));
 }
 
 TEST_F(ShowScreenTest, WmUserOfAnotherWindowDoesNotEndTheScreen)
@@ -230,7 +208,7 @@ TEST_F(ShowScreenTest, WmUserOfAnotherWindowDoesNotEndTheScreen)
     });
     EXPECT_FALSE(table.ShowScreen(IntroScreen)); // ended by the quit, not the stray message
     WPARAM code = 1;
-    EXPECT_TRUE(TakeQuit(code));
+    EXPECT_TRUE(TakeQuitMessage(&code));
 }
 
 // Real window timers drive the level screen: the wipe, the blinking prompt

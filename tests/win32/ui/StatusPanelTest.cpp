@@ -1,12 +1,12 @@
+#include "cardlib/GdiHolders.h"
 #include "res/ResourceIds.h"
-#include "tests/win32/ui/HostWindow.h"
+#include "tests/win32/ui/TableFixture.h"
 #include "ui/StatusPanel.h"
 #include "ui/core/PanelLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -16,186 +16,107 @@ constexpr COLORREF tableBlue = 0x00E9B185;
 constexpr COLORREF pictureBlue = 0x00644000;
 constexpr COLORREF numberColour = 0x00FE1414;
 
-// The panel picture as the program loads it, to compare pixels with.
-class Picture {
-public:
-    Picture()
-    {
-        bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PANEL),
-                                                 IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT));
-        dc = CreateCompatibleDC(nullptr);
-        previous = SelectObject(dc, bitmap);
-    }
-    ~Picture()
-    {
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    COLORREF At(int x, int y) const { return GetPixel(dc, x, y); }
-
-private:
-    HBITMAP bitmap = nullptr;
-    HDC dc = nullptr;
-    HGDIOBJ previous = nullptr;
-};
-
-struct Extent {
-    int count = 0;
-    int left = 1000;
-    int top = 1000;
-};
-
-Extent NumberPixels(const WindowPixels& pixels)
-{
-    Extent extent;
-    for (int y = 0; y < 65; ++y)
-        for (int x = 0; x < 54; ++x)
-            if (pixels.At(x, y) == numberColour) {
-                ++extent.count;
-                extent.left = std::min(extent.left, x);
-                extent.top = std::min(extent.top, y);
-            }
-    return extent;
-}
-
-SIZE MeasureInDefaultFont(HWND window, const std::string& text)
-{
-    SIZE size = {};
-    HDC dc = GetDC(window);
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    ReleaseDC(window, dc);
-    return size;
-}
-
-int LabelHeight(const char* label)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HFONT font = CreateFontA(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Verdana");
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &size);
-    SelectObject(dc, previous);
-    DeleteObject(font);
-    DeleteDC(dc);
-    return size.cy;
-}
-
 class StatusPanelTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(panel.Create(host.Handle(), 20, 10, 54, 65));
         panel.SetLabel("level");
+        GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PANEL), IMAGE_BITMAP, 0, 0, 0)));
+        MemoryContext source(picture.Context());
+        ScopedSelect selected(source.Get(), bitmap.Get());
+        BitBlt(picture.Context(), 0, 0, 54, 45, source.Get(), 0, 0, SRCCOPY);
     }
 
-    void Show(COLORREF colour, int value)
+    MemorySurface Show(COLORREF colour, int value)
     {
         panel.SetColour(colour);
         panel.SetValue(value);
         host.Refresh();
+        return MemorySurface(panel.Window());
     }
 
-    HostWindow host{200, 100, hostGrey};
+    TestHost host{200, 100, hostGrey};
     StatusPanel panel;
-    Picture picture;
+    MemorySurface picture{54, 45};
 };
 
-TEST_F(StatusPanelTest, LabelBandInTheTableColourWithWhiteText)
+// The label band is the table colour (with white lettering); the picture
+// below it is clipped to the oval on every colour but its own dark blue,
+// where it shows whole.
+TEST_F(StatusPanelTest, LabelBandAndOvalClipOfThePicture)
 {
-    Show(tableBlue, -1);
-    WindowPixels pixels(panel.Window());
-    const int band = LabelHeight("level");
-    ASSERT_GT(band, 10);
-    EXPECT_EQ(pixels.At(0, 0), tableBlue);
-    EXPECT_EQ(pixels.At(53, 0), tableBlue);
-    EXPECT_EQ(pixels.At(0, band - 1), tableBlue);
-    EXPECT_EQ(pixels.At(0, band), hostGrey);
-    EXPECT_GT(pixels.CountOf(RGB(255, 255, 255), 0, 0, 54, 2 * band), 10);
-}
-
-TEST_F(StatusPanelTest, OvalOnlyOnOtherColoursWholePictureOnItsOwnBlue)
-{
-    HRGN oval = CreateRoundRectRgn(6, 36, 49, 73, 54, 45);
-    struct Case {
-        COLORREF colour;
-        bool clipped;
-    };
-    for (const Case& c : {Case{tableBlue, true}, Case{pictureBlue, false}}) {
-        Show(c.colour, -1);
-        WindowPixels pixels(panel.Window());
+    GdiObject<HRGN> oval(CreateRoundRectRgn(6, 36, 49, 73, 54, 45));
+    GdiObject<HFONT> font(CreateFontA(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Verdana"));
+    ScopedSelect selected(picture.Context(), font.Get());
+    SIZE label = {};
+    GetTextExtentPoint32A(picture.Context(), "level", 5, &label);
+    const int band = label.cy;
+    for (COLORREF colour : {tableBlue, pictureBlue}) {
+        MemorySurface pixels = Show(colour, -1);
+        EXPECT_EQ(pixels.CountOf(colour, 0, 0, 1, 30) + pixels.CountOf(hostGrey, 0, 0, 1, 30), 30);
+        EXPECT_EQ(pixels.CountOf(colour, 0, 0, 1, 30), band) << "the band is as high as the label's text";
+        EXPECT_GT(pixels.CountOf(RGB(255, 255, 255), 0, 0, 54, band), 10);
         int wrong = 0;
         for (int y = 30; y < 65; ++y)
             for (int x = 0; x < 54; ++x) {
-                bool shown = !c.clipped || PtInRegion(oval, x, y);
-                COLORREF expected = shown ? picture.At(x, y - 30) : hostGrey;
-                wrong += pixels.At(x, y) == expected ? 0 : 1;
+                bool shown = colour == pictureBlue || PtInRegion(oval.Get(), x, y);
+                wrong += pixels.Pixel(x, y) == (shown ? picture.Pixel(x, y - 30) : hostGrey) ? 0 : 1;
             }
-        EXPECT_EQ(wrong, 0) << std::hex << c.colour;
+        EXPECT_EQ(wrong, 0) << std::hex << colour;
     }
-    DeleteObject(oval);
-    EXPECT_EQ(picture.At(0, 0), pictureBlue);
+    EXPECT_EQ(picture.Pixel(0, 0), pictureBlue);
 }
 
-TEST_F(StatusPanelTest, NumberPlacementForOneTwoAndThreeDigits)
+// The number's leftmost ink lies where the placement puts text of its
+// measured width (up to its first ink column); three digits are centred
+// over the panel and cut at its left edge instead of landing far outside.
+// -1 takes the number away and leaves the picture.
+TEST_F(StatusPanelTest, NumberPlacementForOneTwoAndThreeDigitsAndNoneForMinusOne)
 {
-    for (int value : {7, 42, 123}) {
-        Show(pictureBlue, value);
+    for (int value : {7, 42, 123, -1}) {
+        MemorySurface pixels = Show(pictureBlue, value);
         const std::string text = std::to_string(value);
-        const SIZE measured = MeasureInDefaultFont(panel.Window(), text);
-        const Point origin = panel::NumberOrigin(54, 45, static_cast<int>(text.size()), measured.cx);
-        Extent number = NumberPixels(WindowPixels(panel.Window()));
-        EXPECT_GT(number.count, 20) << value;
-        EXPECT_GE(number.top, 43) << value;
-        if (origin.x >= 0) {
-            EXPECT_GE(number.left, origin.x) << value;
-            EXPECT_LE(number.left, origin.x + 4) << value;
-        } else {
-            EXPECT_LE(number.left, 2) << value; // centred over the panel, cut at its left edge
+        SIZE measured = {};
+        HDC dc = GetDC(panel.Window());
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &measured);
+        ReleaseDC(panel.Window(), dc);
+        const int origin = panel::NumberOrigin(54, 45, static_cast<int>(text.size()), measured.cx).x;
+        int count = 0, left = 1000, top = 1000;
+        for (int y = 0; y < 65; ++y)
+            for (int x = 0; x < 54; ++x)
+                if (pixels.Pixel(x, y) == numberColour) {
+                    ++count;
+                    left = std::min(left, x);
+                    top = std::min(top, y);
+                }
+        EXPECT_EQ(panel.Value(), value);
+        if (value < 0) {
+            EXPECT_EQ(count, 0);
+            EXPECT_EQ(pixels.Pixel(0, 40), picture.Pixel(0, 10));
+            continue;
         }
+        EXPECT_GT(count, 20) << value;
+        EXPECT_GE(top, 43) << value;
+        EXPECT_GE(left, std::max(origin, 0)) << value;
+        EXPECT_LE(left, std::max(origin, 0) + (origin < 0 ? 2 : 4)) << value;
     }
 }
 
-TEST_F(StatusPanelTest, MinusOneShowsNoNumberAndKeepsPictureAndLabel)
-{
-    Show(pictureBlue, 42);
-    ASSERT_GT(NumberPixels(WindowPixels(panel.Window())).count, 20);
-    panel.SetValue(-1);
-    WindowPixels pixels(panel.Window());
-    EXPECT_EQ(NumberPixels(pixels).count, 0);
-    EXPECT_EQ(pixels.At(0, 40), picture.At(0, 10));
-    EXPECT_EQ(pixels.At(0, 0), pictureBlue);
-    EXPECT_EQ(panel.Value(), -1);
-}
-
-TEST_F(StatusPanelTest, ColourTakenAtTheNextPaintOnly)
+// A new colour shows at the next paint only; an overlong label keeps the
+// old one but repaints.
+TEST_F(StatusPanelTest, ColourAtTheNextPaintAndOverlongLabelsRefused)
 {
     Show(tableBlue, -1);
     panel.SetColour(0x00328032);
-    EXPECT_EQ(WindowPixels(panel.Window()).At(0, 0), tableBlue);
-    panel.Repaint();
-    EXPECT_EQ(WindowPixels(panel.Window()).At(0, 0), 0x00328032u);
-}
-
-TEST_F(StatusPanelTest, OverlongLabelKeepsTheOldOneButRepaints)
-{
-    Show(tableBlue, -1);
-    HDC dc = GetDC(panel.Window());
-    RECT band = {0, 0, 54, 5};
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &band, red);
-    DeleteObject(red);
-    ReleaseDC(panel.Window(), dc);
-
+    EXPECT_EQ(MemorySurface(panel.Window()).Pixel(0, 0), tableBlue);
+    Scribble(panel.Window());
     panel.SetLabel(std::string(32, 'x').c_str());
     EXPECT_STREQ(panel.Label(), "level");
-    EXPECT_EQ(WindowPixels(panel.Window()).At(0, 0), tableBlue);
+    EXPECT_EQ(MemorySurface(panel.Window()).Pixel(0, 0), 0x00328032u);
     panel.SetLabel(std::string(31, 'y').c_str());
     EXPECT_EQ(std::string(panel.Label()), std::string(31, 'y'));
-}
-
-TEST_F(StatusPanelTest, SecondCreateIsRefused)
-{
     HWND first = panel.Window();
     EXPECT_FALSE(panel.Create(host.Handle(), 0, 0, 54, 65));
     EXPECT_EQ(panel.Window(), first);

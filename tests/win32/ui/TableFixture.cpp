@@ -40,14 +40,11 @@ void IgnoreTimeUp(std::uint32_t) {}
 
 void TableFixture::SetUp()
 {
-    ASSERT_TRUE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
-                                  &IgnoreTimeUp));
+    ASSERT_TRUE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, &IgnoreTimeUp));
     table.SetBackgroundColour(tableColour);
     MoveWindow(table.Handle(), 0, 0, width, height, TRUE);
     host.Refresh();
 }
-
-WindowPixels TableFixture::Capture() const { return WindowPixels(table.Handle()); }
 
 RECT TableFixture::PlaceOf(HWND child) const
 {
@@ -63,10 +60,10 @@ void RunInsideNextLoop(std::function<void()> script)
     PostMessageA(ScriptWindow(), runScript, 0, 0);
 }
 
-void Tick(HWND table, int times)
+void Tick(HWND window, int times)
 {
     for (int i = 0; i < times; ++i)
-        SendMessageA(table, WM_TIMER, 0, 0);
+        SendMessageA(window, WM_TIMER, 0, 0);
 }
 
 bool EndIsPosted(HWND table)
@@ -75,14 +72,27 @@ bool EndIsPosted(HWND table)
     return PeekMessageA(&message, table, WM_USER, WM_USER, PM_NOREMOVE) != FALSE;
 }
 
-int TicksUntilPhase(const GameWindow& table, HWND window, int phase)
+int TicksUntilPhase(const GameWindow& table, int phase)
 {
     int ticks = 0;
-    while (table.Transition().Phase() != phase && !EndIsPosted(window) && ticks < 100000) {
-        Tick(window);
+    while (table.Transition().Phase() != phase && !EndIsPosted(table.Handle()) && ticks < 100000) {
+        Tick(table.Handle());
         ++ticks;
     }
     return ticks;
 }
 
-void Click(HWND window, int x, int y) { SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+void Click(HWND window, int x, int y)
+{
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+void Scribble(HWND window)
+{
+    HDC dc = GetDC(window);
+    RECT all = {0, 0, 2000, 2000};
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "tests/support/FakePlatform.h"
-#include "tests/win32/support/MemorySurface.h"
-#include "tests/win32/ui/HostWindow.h"
+#include "tests/win32/support/TestTable.h"
 #include "ui/GameTableWindow.h"
 
 #include <gtest/gtest.h>
@@ -21,14 +20,12 @@ protected:
     void SetUp() override;
 
     HWND Table() const { return table.Handle(); }
-    // What the table window shows now, children included.
-    WindowPixels Capture() const;
     // Where a child window lies on the table.
     RECT PlaceOf(HWND child) const;
 
     FakePlatform platform;
     ScopedPlatform installed{platform};
-    HostWindow host{width, height, RGB(128, 128, 128)};
+    TestHost host{width, height};
     GameTableWindow table;
 };
 
@@ -38,10 +35,12 @@ protected:
 // and clicks itself, one at a time.
 void RunInsideNextLoop(std::function<void()> script);
 
-// Sends the table's screen timer one tick.
-void Tick(HWND table, int times = 1);
-// Ticks until the screen reaches `phase` or has posted its end; the ticks taken.
-int TicksUntilPhase(const GameWindow& table, HWND window, int phase);
+// Sends the window's timer `times` ticks.
+void Tick(HWND window, int times = 1);
 // True when the screen has asked its loop to end.
 bool EndIsPosted(HWND table);
+// Ticks until the screen reaches `phase` or has posted its end; the ticks taken.
+int TicksUntilPhase(const GameWindow& table, int phase);
 void Click(HWND window, int x, int y);
+// Paints a window's client area red, so that a repaint shows.
+void Scribble(HWND window);
