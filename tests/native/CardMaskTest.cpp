@@ -51,34 +51,20 @@ TEST(CardMaskShape, ColumnsRowsAndTheTwoBandsCoverTheCardShapeOnce)
     ExpectCardShapeOnce(both, 71, 96);
 }
 
-// The strip a covered card shows reaches into the next card's cut corners:
-// one and two pixels further at the corner columns or rows.
-TEST(CardMaskStrips, CoveredCardsShowTheirStripAndTheNextCardsCorners)
+// A covered card's strip reaches one and two pixels into the next card's
+// cut corners; in a diagonal fan those corners lie elsewhere, so it does not
+// (a pixel painted twice). What the strips show is pinned by the Win32 tests.
+TEST(CardMaskStrips, CornerReachOutOnlyWhereTheNextCardsCornersAre)
 {
     const struct {
         int xOffset, yOffset, x, y;
         bool covered;
-    } cases[] = {
-        // Downward fan of 12: rows 0..11, columns 1 and 69 to 12, 0 and 70 to 13.
-        {0, 12, 35, 11, true}, {0, 12, 35, 12, false}, {0, 12, 35, 0, true},  {0, 12, 1, 12, true},
-        {0, 12, 1, 13, false}, {0, 12, 0, 13, true},   {0, 12, 0, 14, false}, {0, 12, 0, 1, false},
-        {0, 12, 70, 13, true}, {0, 12, 69, 12, true},  {0, 12, 69, 13, false},
-        // Right fan of 12 (columns), left fan (negative x), upward fan (negative y).
-        {12, 0, 11, 50, true}, {12, 0, 12, 50, false}, {12, 0, 12, 1, true},   {12, 0, 13, 1, false},
-        {12, 0, 13, 0, true},  {12, 0, 14, 0, false},  {12, 0, 0, 1, false},   {12, 0, 1, 0, false},
-        {-12, 0, 59, 50, true}, {-12, 0, 58, 50, false}, {-12, 0, 57, 0, true}, {-12, 0, 56, 0, false},
-        {-12, 0, 70, 1, false}, {0, -10, 35, 86, true}, {0, -10, 35, 85, false}, {0, -10, 0, 84, true},
-        {0, -10, 0, 83, false}, {0, -10, 0, 94, false},
-        // Diagonal fans, and one-pixel offsets that keep the reach-out.
-        {10, 12, 0, 13, true},  {10, 12, 70, 12, false}, {10, 12, 70, 11, true}, {10, 12, 69, 12, false},
-        {10, 12, 9, 95, true},  {10, 12, 10, 95, false}, {1, 12, 70, 13, true},  {1, 12, 70, 14, false},
-        {12, 0, 13, 95, true},
-    };
+    } cases[] = {{0, 12, 0, 13, true},   {0, 12, 0, 14, false},  {12, 0, 13, 0, true},  {-12, 0, 57, 0, true},
+                 {0, -10, 0, 84, true},  {10, 12, 70, 12, false}, {10, 12, 10, 95, false}, {1, 12, 70, 13, true}};
     for (const auto& c : cases) {
         auto grid = Cover(CoveredCardStrips(71, 96, c.xOffset, c.yOffset), 71, 96);
         EXPECT_EQ(grid[c.y][c.x] > 0, c.covered) << c.xOffset << "," << c.yOffset << " at " << c.x << "," << c.y;
     }
-    EXPECT_EQ(CoveredCardStrips(71, 96, 0, 0).count, 0);
 }
 
 TEST(CardStrip, CellsTakeTheirPicturesRankByRank)

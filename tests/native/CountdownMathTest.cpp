@@ -93,42 +93,4 @@ TEST(CountdownWarning, SoundsAtTwentyAndInTheLastTenOnSecondBoundaries)
         EXPECT_EQ(IsWarningDue(c.seconds, c.now), c.due) << c.seconds << " s at " << c.now;
 }
 
-// The strip overlaps the row drawn last; nothing for a fresh or shorter countdown.
-TEST(CountdownTick, FillsOnlyTheNewStripOverlappingOneRow)
-{
-    const struct {
-        std::uint32_t drawn, position;
-        bool fills;
-        Rect fill;
-    } cases[] = {{2, 3, false, {}}, {3, 5, true, {2, 2, 12, 5}}, {10, 10, true, {2, 9, 12, 10}},
-                 {10, 14, true, {2, 9, 12, 14}}, {10, 8, false, {}}};
-    for (const auto& c : cases) {
-        std::optional<Rect> fill = TickFill(c.drawn, c.position, 14);
-        ASSERT_EQ(fill.has_value(), c.fills) << c.drawn << " -> " << c.position;
-        if (fill) {
-            EXPECT_EQ(*fill, c.fill) << c.drawn << " -> " << c.position;
-        }
-    }
-}
-
-// Every fortieth of the height from one step down; none on bars too short
-// for a step of a pixel (instead of an endless loop).
-TEST(CountdownDots, RowsOfTheTickDots)
-{
-    const struct {
-        int height;
-        std::size_t count;
-        int first, last;
-    } cases[] = {{455, 41, 12, 452}, {40, 38, 2, 39}, {80, 39, 3, 79}, {428, 42, 11, 421},
-                 {39, 0, 0, 0},      {1, 0, 0, 0},    {0, 0, 0, 0}};
-    for (const auto& c : cases) {
-        std::vector<int> rows = TickDotRows(c.height);
-        ASSERT_EQ(rows.size(), c.count) << c.height;
-        if (c.count) {
-            EXPECT_EQ(rows.front(), c.first) << c.height;
-            EXPECT_EQ(rows.back(), c.last) << c.height;
-        }
-    }
-}
-
 } // namespace

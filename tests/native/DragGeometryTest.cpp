@@ -18,11 +18,6 @@ static std::ostream& operator<<(std::ostream& out, DragSize size)
     return out << size.width << " x " << size.height;
 }
 
-static std::ostream& operator<<(std::ostream& out, const BlockCopy& block)
-{
-    return out << block.width << " x " << block.height << " from (" << block.sourceX << ", " << block.sourceY
-               << ") to (" << block.destinationX << ", " << block.destinationY << ")";
-}
 
 namespace {
 
@@ -87,28 +82,6 @@ TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
         EXPECT_EQ(RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset), c.origin) << c.name;
         for (int i = 0; i < c.count; ++i)
             EXPECT_EQ(TakenCardPosition(i, c.count, c.xOffset, c.yOffset), c.taken[i]) << c.name << " taken " << i;
-    }
-}
-
-// Places that only touch or lie apart share nothing (the block is left as it was).
-TEST(SharedBackgroundBlock, MovesTheCommonPartToItsNewPlaceInThePicture)
-{
-    const BlockCopy none{1, 2, 3, 4, 5, 6};
-    const struct {
-        Point from, to;
-        bool shared;
-        BlockCopy block;
-    } cases[] = {
-        {{100, 100}, {110, 105}, true, {10, 5, 0, 0, 61, 91}}, {{100, 100}, {90, 95}, true, {0, 0, 10, 5, 61, 91}},
-        {{100, 100}, {100, 100}, true, {0, 0, 0, 0, 71, 96}},  {{100, 100}, {130, 60}, true, {30, 0, 0, 40, 41, 56}},
-        {{100, 100}, {170, 195}, true, {70, 95, 0, 0, 1, 1}},  {{-20, -30}, {-10, -35}, true, {10, 0, 0, 5, 61, 91}},
-        {{100, 100}, {171, 100}, false, none},                 {{100, 100}, {100, 196}, false, none},
-        {{100, 100}, {29, 4}, false, none},                    {{100, 100}, {-200, 100}, false, none},
-    };
-    for (const auto& c : cases) {
-        BlockCopy block = none;
-        EXPECT_EQ(SharedBackgroundBlock(c.from, c.to, oneCard, block), c.shared) << c.from << " -> " << c.to;
-        EXPECT_EQ(block, c.block) << c.from << " -> " << c.to;
     }
 }
 

@@ -56,47 +56,15 @@ TEST(EmptyPlaceImage, EngravedOutlineAndDitheredInside)
     }
 }
 
-TEST(Fills, PatternStartsAtTheRectanglesCornerAndSolidFillsExactly)
-{
-    MemorySurface surface(20, 20);
-    surface.Fill(RGB(255, 0, 255));
-    SetBkColor(surface.Context(), RGB(1, 2, 3));
-    SetTextColor(surface.Context(), RGB(4, 5, 6));
-    RECT patterned = {3, 5, 11, 9};
-    FillPattern(surface.Context(), patterned, PaletteRelative(0x0000FF), PaletteRelative(0x00FF00));
-    for (int y = 4; y <= 9; ++y)
-        for (int x = 2; x <= 11; ++x) {
-            bool inside = x >= 3 && x < 11 && y >= 5 && y < 9;
-            COLORREF expected = !inside ? RGB(255, 0, 255) : ((x - 3 + y - 5) % 2 == 0 ? 0x00FF00 : 0x0000FF);
-            ASSERT_EQ(surface.Pixel(x, y), expected) << x << "," << y;
-        }
-    EXPECT_EQ(GetBkColor(surface.Context()), RGB(1, 2, 3));
-    EXPECT_EQ(GetTextColor(surface.Context()), RGB(4, 5, 6));
-
-    RECT solid = {12, 12, 15, 14};
-    FillSolid(surface.Context(), solid, PaletteRelative(0x123456));
-    EXPECT_EQ(surface.Pixel(12, 12), 0x123456u);
-    EXPECT_EQ(surface.Pixel(14, 13), 0x123456u);
-    EXPECT_EQ(surface.Pixel(15, 13), RGB(255, 0, 255));
-    EXPECT_EQ(surface.Pixel(14, 14), RGB(255, 0, 255));
-    EXPECT_EQ(GetBkColor(surface.Context()), RGB(1, 2, 3));
-}
-
-TEST(Palette, TenEntriesFromTheTableColour)
+// The ten entries of the table colour's palette, selected for a drawing and put back.
+TEST(Palette, TenEntriesSelectedForADrawingAndPutBack)
 {
     GdiObject<HPALETTE> palette(BuildPalette(0x02644000));
     PALETTEENTRY entries[16] = {};
     ASSERT_EQ(GetPaletteEntries(palette.Get(), 0, 16, entries), 10u);
-    auto expected = PaletteEntries(0x02644000);
-    for (int i = 0; i < 10; ++i) {
-        COLORREF got = RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue);
-        EXPECT_EQ(got, expected[i] & 0xFFFFFF) << "entry " << i;
-        EXPECT_EQ(entries[i].peFlags, 0) << "entry " << i;
-    }
-}
-
-TEST(Palette, SelectedForADrawingAndPutBack)
-{
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(RGB(entries[i].peRed, entries[i].peGreen, entries[i].peBlue), PaletteEntries(0x02644000)[i] & 0xFFFFFF)
+            << "entry " << i;
     TestTable table(50, 50);
     MemorySurface surface(10, 10);
     HGDIOBJ before = GetCurrentObject(surface.Context(), OBJ_PAL);

@@ -211,34 +211,4 @@ TEST_F(ShowScreenTest, WmUserOfAnotherWindowDoesNotEndTheScreen)
     EXPECT_TRUE(TakeQuitMessage(&code));
 }
 
-// Real window timers drive the level screen: the wipe, the blinking prompt
-// and, after a click once the prompt has shown, the end.
-const GameWindow* timedTable = nullptr;
-HWND timedWindow = nullptr;
-bool promptSeen = false;
-
-void CALLBACK ClickOncePromptShows(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    if (timedTable->Transition().Phase() == 1 && timedTable->Transition().PromptShown()) {
-        promptSeen = true;
-        KillTimer(nullptr, timer);
-        Click(timedWindow, 200, 200);
-    }
-}
-
-TEST_F(ShowScreenTest, RealTimersDriveTheLevelScreen)
-{
-    timedTable = &table;
-    timedWindow = Table();
-    promptSeen = false;
-    UINT_PTR watcher = SetTimer(nullptr, 0, 20, &ClickOncePromptShows);
-    const DWORD start = GetTickCount();
-    EXPECT_TRUE(table.ShowScreen(LevelScreen));
-    const DWORD took = GetTickCount() - start;
-    KillTimer(nullptr, watcher);
-    EXPECT_TRUE(promptSeen);
-    EXPECT_GE(took, 71u * 30u + 600u - 100u); // never faster than its periods allow
-    ExpectChildrenVisible(true);
-}
-
 } // namespace
