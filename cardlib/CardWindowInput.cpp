@@ -5,6 +5,7 @@
 #include "cardlib/CardButton.h"
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
+#include "cardlib/GdiHolders.h"
 
 namespace {
 
@@ -73,11 +74,9 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CardWindow::OnPaintMessage()
 {
-    PAINTSTRUCT paint = {};
-    HDC dc = BeginPaint(hwnd, &paint);
-    if (dc)
-        Paint(dc);
-    EndPaint(hwnd, &paint);
+    PaintContext paint(hwnd);
+    if (paint.Get())
+        Paint(paint.Get());
 }
 
 // A region under the pointer takes the press; buttons are asked only where

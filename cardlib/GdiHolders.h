@@ -42,11 +42,20 @@ private:
     Handle handle = nullptr;
 };
 
-// Selects an object into a context and puts the previous one back.
+// Selects an object into a context and puts the previous one back. A null
+// object (one that could not be made) selects nothing, so the context keeps
+// what it has.
 class ScopedSelect {
 public:
-    ScopedSelect(HDC context, HGDIOBJ object) : dc(context), previous(SelectObject(context, object)) {}
-    ~ScopedSelect() { SelectObject(dc, previous); }
+    ScopedSelect(HDC context, HGDIOBJ object)
+        : dc(context), previous(object ? SelectObject(context, object) : nullptr)
+    {
+    }
+    ~ScopedSelect()
+    {
+        if (previous)
+            SelectObject(dc, previous);
+    }
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;
 
@@ -71,6 +80,22 @@ public:
 
 private:
     HWND hwnd = nullptr;
+    HDC dc = nullptr;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT of a window.
+class PaintContext {
+public:
+    explicit PaintContext(HWND window) : hwnd(window) { dc = BeginPaint(window, &paint); }
+    ~PaintContext() { EndPaint(hwnd, &paint); }
+    PaintContext(const PaintContext&) = delete;
+    PaintContext& operator=(const PaintContext&) = delete;
+
+    HDC Get() const { return dc; }
+
+private:
+    HWND hwnd = nullptr;
+    PAINTSTRUCT paint = {};
     HDC dc = nullptr;
 };
 

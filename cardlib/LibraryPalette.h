@@ -5,8 +5,8 @@
 #include <windows.h>
 
 // The library palette and the small fills the window, the buttons and the
-// region drawing share. Colours handed to FillSolid and FillPattern are
-// already palette-relative.
+// region drawing share. The library hands FillSolid and FillPattern
+// palette-relative colours; the game's own windows plain ones.
 
 // A palette of the ten library entries for a table colour; the caller owns it.
 HPALETTE BuildPalette(Colour background);

@@ -1,8 +1,9 @@
 #include "ui/CountdownClock.h"
 
+#include "cardlib/GdiHolders.h"
+#include "cardlib/LibraryPalette.h"
 #include "cardlib/core/PlatformServices.h"
 #include "res/ResourceIds.h"
-#include "ui/ScopedGdi.h"
 #include "ui/core/CountdownMath.h"
 
 CountdownClock::~CountdownClock()
@@ -72,7 +73,7 @@ LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPAR
         clock->height = HIWORD(lParam);
         return 0;
     case WM_PAINT: {
-        ScopedPaint paint(window);
+        PaintContext paint(window);
         clock->OnPaint(paint.Get());
         return 0;
     }
@@ -93,8 +94,8 @@ void CountdownClock::OnTick()
     const std::uint32_t now = Platform().TickCount();
     position = countdown::BarPosition(startTick, now, height, duration);
     if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width)) {
-        ScopedWindowContext context(hwnd);
-        FillWithColour(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
+        WindowContext context(hwnd);
+        FillSolid(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
                        countdown::usedUpColour);
     }
     if (!countdown::IsTimeUp(position, startTick, now, height, duration)) {
@@ -118,7 +119,7 @@ void CountdownClock::OnPaint(HDC context)
     const int usedUpBottom = position != 0 ? static_cast<int>(position) : height - 2;
     const RECT usedUp{2, 2, width - 2, usedUpBottom};
     if (usedUp.bottom > usedUp.top)
-        FillWithColour(context, usedUp, countdown::usedUpColour);
+        FillSolid(context, usedUp, countdown::usedUpColour);
     if (!gradient.IsMade() || gradient.Width() != width || gradient.Height() != height)
         BuildGradient(context);
     if (position != 0) {
@@ -142,10 +143,10 @@ void CountdownClock::BuildGradient(HDC context)
 
 void CountdownClock::DrawFrames(HDC context)
 {
-    ScopedGdiObject<HPEN> outer(CreatePen(PS_SOLID, 1, countdown::outerFrameColour));
-    ScopedGdiObject<HPEN> inner(CreatePen(PS_SOLID, 1, countdown::innerFrameColour));
+    GdiObject<HPEN> outer(CreatePen(PS_SOLID, 1, countdown::outerFrameColour));
+    GdiObject<HPEN> inner(CreatePen(PS_SOLID, 1, countdown::innerFrameColour));
     {
-        ScopedSelection pen(context, outer.Get());
+        ScopedSelect pen(context, outer.Get());
         MoveToEx(context, 0, 0, nullptr);
         LineTo(context, 0, height - 1);
         LineTo(context, width - 1, height - 1);
@@ -153,7 +154,7 @@ void CountdownClock::DrawFrames(HDC context)
         LineTo(context, 0, 0);
     }
     {
-        ScopedSelection pen(context, inner.Get());
+        ScopedSelect pen(context, inner.Get());
         MoveToEx(context, 1, 1, nullptr);
         LineTo(context, 1, height - 2);
         LineTo(context, width - 2, height - 2);

@@ -1,5 +1,6 @@
 #include "ui/GameWindow.h"
 
+#include "cardlib/GdiHolders.h"
 #include "ui/core/ScreenWipe.h"
 
 bool GameWindow::CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int, int, int, int,
@@ -113,10 +114,8 @@ LRESULT CALLBACK GameWindow::ScreenProcedure(HWND window, UINT message, WPARAM w
         table->OnScreenTimer(wParam);
         return 0;
     case WM_PAINT: {
-        PAINTSTRUCT paint = {};
-        HDC dc = BeginPaint(window, &paint);
-        table->PaintScreen(dc);
-        EndPaint(window, &paint);
+        PaintContext paint(window);
+        table->PaintScreen(paint.Get());
         return 0;
     }
     case WM_LBUTTONDOWN:

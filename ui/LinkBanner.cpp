@@ -1,7 +1,7 @@
 #include "ui/LinkBanner.h"
 
 #include "cardlib/core/PlatformServices.h"
-#include "ui/ScopedGdi.h"
+#include "cardlib/GdiHolders.h"
 #include "ui/TransparentImage.h"
 #include "ui/core/BannerFamily.h"
 #include "ui/core/HandCursor.h"
@@ -56,7 +56,7 @@ SIZE LinkBanner::ImageSize() const
     const int id = ImageId();
     if (id == banner::noImage)
         return size;
-    ScopedGdiObject<HBITMAP> image(LoadBannerImage(id));
+    GdiObject<HBITMAP> image(LoadBannerImage(id));
     BITMAP info = {};
     if (image && GetObjectA(image.Get(), sizeof(info), &info)) {
         size.cx = info.bmWidth;
@@ -114,10 +114,10 @@ LRESULT CALLBACK LinkBanner::WindowProcedure(HWND window, UINT message, WPARAM w
 void LinkBanner::OnPaint()
 {
     const int id = ImageId();
-    ScopedGdiObject<HBITMAP> image(id != banner::noImage ? LoadBannerImage(id) : nullptr);
+    GdiObject<HBITMAP> image(id != banner::noImage ? LoadBannerImage(id) : nullptr);
     RECT client = {};
     GetClientRect(hwnd, &client);
-    ScopedPaint paint(hwnd);
+    PaintContext paint(hwnd);
     // Colour 0 has no picture: the banner leaves its place to the table.
     if (!image)
         return;

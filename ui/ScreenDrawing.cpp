@@ -1,6 +1,7 @@
 #include "ui/ScreenDrawing.h"
 
-#include "ui/ScopedGdi.h"
+#include "cardlib/GdiHolders.h"
+#include "ui/Fonts.h"
 #include "ui/core/ScreenLayout.h"
 
 #include <cstring>
@@ -9,13 +10,13 @@ const char* const promptText = "click to continue...";
 
 void DrawImageCentred(HDC context, int centreX, int centreY, int resourceId)
 {
-    ScopedGdiObject<HBITMAP> image(static_cast<HBITMAP>(LoadImageA(
+    GdiObject<HBITMAP> image(static_cast<HBITMAP>(LoadImageA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     BITMAP info = {};
     if (!image || !GetObjectA(image.Get(), sizeof(info), &info))
         return;
-    ScopedMemoryContext memory(context);
-    ScopedSelection selected(memory.Get(), image.Get());
+    MemoryContext memory(context);
+    ScopedSelect selected(memory.Get(), image.Get());
     BitBlt(context, centreX - info.bmWidth / 2, centreY - info.bmHeight / 2, info.bmWidth, info.bmHeight,
            memory.Get(), 0, 0, SRCCOPY);
 }
@@ -24,11 +25,11 @@ void StippleRect(HDC context, const RECT& area)
 {
     // Rows from the top, most significant bit leftmost; each row padded to 16 bits.
     static const WORD checkerboard[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    ScopedGdiObject<HBITMAP> pattern(CreateBitmap(8, 8, 1, 1, checkerboard));
-    ScopedGdiObject<HBRUSH> brush(CreatePatternBrush(pattern.Get()));
+    GdiObject<HBITMAP> pattern(CreateBitmap(8, 8, 1, 1, checkerboard));
+    GdiObject<HBRUSH> brush(CreatePatternBrush(pattern.Get()));
     if (!brush)
         return;
-    ScopedSelection selected(context, brush.Get());
+    ScopedSelect selected(context, brush.Get());
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     COLORREF previousBack = SetBkColor(context, RGB(255, 255, 255));
@@ -69,8 +70,8 @@ SIZE MeasurePrompt(HDC windowContext)
 
 void DrawPrompt(HDC windowContext, int width, int height)
 {
-    ScopedGdiObject<HFONT> font(MakeFont("Georgia", screen::promptFont.height, screen::promptFont.weight));
-    ScopedSelection selected(windowContext, font.Get());
+    GdiObject<HFONT> font(MakeFont("Georgia", screen::promptFont.height, screen::promptFont.weight));
+    ScopedSelect selected(windowContext, font.Get());
     SetTextColor(windowContext, screen::white);
     DrawCentredText(windowContext, width / 2, screen::PromptTop(height), promptText);
 }

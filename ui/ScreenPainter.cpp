@@ -1,8 +1,10 @@
 #include "ui/ScreenPainter.h"
 
 #include "cardlib/CardDrawing.h"
+#include "cardlib/GdiHolders.h"
+#include "cardlib/LibraryPalette.h"
 #include "res/ResourceIds.h"
-#include "ui/ScopedGdi.h"
+#include "ui/Fonts.h"
 #include "ui/ScreenDrawing.h"
 #include "ui/core/ScreenLayout.h"
 
@@ -29,14 +31,14 @@ void PaintIntro(HDC context, const ScreenContent& content)
     const screen::IntroLayout layout = screen::LayOutIntro(width, height, content.cardWidth, content.cardHeight);
     const Rect& white = layout.whiteBand;
     const Rect& black = layout.blackBand;
-    FillWithColour(context, RECT{white.left, white.top, white.right, white.bottom}, screen::white);
-    FillWithColour(context, RECT{black.left, black.top, black.right, black.bottom}, screen::black);
+    FillSolid(context, RECT{white.left, white.top, white.right, white.bottom}, screen::white);
+    FillSolid(context, RECT{black.left, black.top, black.right, black.bottom}, screen::black);
     DrawImageCentred(context, layout.titleCentre.x, layout.titleCentre.y, IDB_TITLE);
     for (const screen::PlacedCard& card : layout.cards)
         DrawCard(context, card.at.x, card.at.y, card.value);
 
-    ScopedGdiObject<HFONT> font(MakeScreenFont(screen::introFont));
-    ScopedSelection selected(context, font.Get());
+    GdiObject<HFONT> font(MakeScreenFont(screen::introFont));
+    ScopedSelect selected(context, font.Get());
     SetTextColor(context, screen::introBlue);
     const int ruleHeight = TextHeight(context, ruleLine1);
     DrawCentredText(context, width / 2, screen::IntroRuleTop(height, ruleHeight, 0), ruleLine1);
@@ -55,7 +57,7 @@ void PaintLevelLines(HDC context, const ScreenContent& content, HFONT lineFont)
     SetTextColor(context, screen::yellow);
     // The lines are spaced by the height the first would have in the title font.
     const int titleHeight = TextHeight(context, coming);
-    ScopedSelection selected(context, lineFont);
+    ScopedSelect selected(context, lineFont);
     DrawCentredText(context, content.width / 2, screen::LevelLineTop(content.height, titleHeight, 0), coming);
     DrawCentredText(context, content.width / 2, screen::LevelLineTop(content.height, titleHeight, 1), demand);
 }
@@ -64,9 +66,9 @@ void PaintVerdict(HDC context, const ScreenContent& content)
 {
     CopySnapshot(context, content);
     StippleRect(context, RECT{0, 0, content.width, content.height});
-    ScopedGdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont));
-    ScopedGdiObject<HFONT> lineFont(MakeScreenFont(screen::lineFont));
-    ScopedSelection selected(context, titleFont.Get());
+    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont));
+    GdiObject<HFONT> lineFont(MakeScreenFont(screen::lineFont));
+    ScopedSelect selected(context, titleFont.Get());
     const char* title = "Game Over";
     if (content.mode == LevelScreen) {
         PaintLevelLines(context, content, lineFont.Get());

@@ -1,7 +1,7 @@
 #include "ui/ScreenTransition.h"
 
 #include "ui/GameWindow.h"
-#include "ui/ScopedGdi.h"
+#include "cardlib/GdiHolders.h"
 #include "ui/ScreenDrawing.h"
 #include "ui/core/ScreenWipe.h"
 
@@ -16,7 +16,7 @@ void CopyStrips(HDC target, HDC source, const wipe::Step& step)
 
 bool ScreenTransition::Begin(HWND window, int width, int height)
 {
-    ScopedWindowContext context(window);
+    WindowContext context(window);
     if (!context.Get() || !snapshot.Create(context.Get(), width, height) ||
         !screen.Create(context.Get(), width, height)) {
         End();
@@ -50,7 +50,7 @@ void ScreenTransition::Step(GameWindow& table, HWND window, int mode, int width,
 {
     if (!running || finished)
         return;
-    ScopedWindowContext context(window);
+    WindowContext context(window);
     if (phase == 0)
         WipeIn(table, context.Get(), window, mode, width, height);
     else if (phase == 1)

@@ -1,6 +1,7 @@
 #include "ui/StatusPanel.h"
 
 #include "res/ResourceIds.h"
+#include "ui/Fonts.h"
 #include "ui/core/PanelLayout.h"
 
 #include <cstring>
@@ -27,7 +28,7 @@ bool StatusPanel::Create(HWND parent, int x, int y, int panelWidth, int panelHei
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StatusPanel::WindowProcedure));
     HANDLE picture = LoadImageA(module, MAKEINTRESOURCEA(IDB_PANEL), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
-    ScopedWindowContext screen(nullptr);
+    WindowContext screen(nullptr);
     image.Adopt(screen.Get(), static_cast<HBITMAP>(picture));
     labelFont.Reset(MakeFont("Verdana", 16, FW_BOLD));
     valueFont.Reset(MakeFont("Verdana", 22, FW_BOLD));
@@ -64,7 +65,7 @@ LRESULT CALLBACK StatusPanel::WindowProcedure(HWND window, UINT message, WPARAM 
         panelObject->height = HIWORD(lParam);
         return 0;
     case WM_PAINT: {
-        ScopedPaint paint(window);
+        PaintContext paint(window);
         panelObject->OnPaint(paint.Get());
         return 0;
     }
@@ -86,7 +87,7 @@ void StatusPanel::PaintPicture(HDC context)
         return;
     const int imageWidth = image.Width();
     const int imageHeight = image.Height();
-    ScopedGdiObject<HRGN> oval;
+    GdiObject<HRGN> oval;
     if (panel::ClipsPicture(colour)) {
         const Rect clip = panel::PictureClip(imageWidth, imageHeight);
         oval.Reset(CreateRoundRectRgn(clip.left, clip.top, clip.right, clip.bottom, imageWidth, imageHeight));
@@ -107,7 +108,7 @@ void StatusPanel::PaintNumber(HDC context)
     GetTextExtentPoint32A(context, text.c_str(), characters, &measured);
     const Point at = panel::NumberOrigin(image.Width(), image.Height(), characters, measured.cx);
     HGDIOBJ font = valueFont ? static_cast<HGDIOBJ>(valueFont.Get()) : GetStockObject(DEFAULT_GUI_FONT);
-    ScopedSelection selected(context, font);
+    ScopedSelect selected(context, font);
     SetBkMode(context, TRANSPARENT);
     COLORREF previousColour = SetTextColor(context, panel::numberColour);
     ExtTextOutA(context, at.x, at.y, 0, nullptr, text.c_str(), static_cast<UINT>(characters), nullptr);
@@ -118,7 +119,7 @@ void StatusPanel::PaintNumber(HDC context)
 void StatusPanel::PaintLabel(HDC context)
 {
     HGDIOBJ font = labelFont ? static_cast<HGDIOBJ>(labelFont.Get()) : GetStockObject(DEFAULT_GUI_FONT);
-    ScopedSelection selected(context, font);
+    ScopedSelect selected(context, font);
     const int length = static_cast<int>(std::strlen(label));
     SIZE measured = {};
     GetTextExtentPoint32A(context, label, length, &measured);

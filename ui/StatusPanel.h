@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/OffscreenImage.h"
-#include "ui/ScopedGdi.h"
+#include "cardlib/GdiHolders.h"
 
 #include <windows.h>
 
@@ -44,8 +44,8 @@ private:
     int width = 0;
     int height = 0;
     HWND hwnd = nullptr;
-    ScopedGdiObject<HFONT> labelFont;
-    ScopedGdiObject<HFONT> valueFont;
+    GdiObject<HFONT> labelFont;
+    GdiObject<HFONT> valueFont;
     char label[32] = {};
     int value = -1;
     std::uint32_t colour = 0x00E9B185;

@@ -1,23 +1,23 @@
 #include "ui/TransparentImage.h"
 
-#include "ui/ScopedGdi.h"
+#include "cardlib/GdiHolders.h"
 
 void DrawTransparent(HDC context, int x, int y, int width, int height, HBITMAP image, int sourceX, int sourceY,
                      COLORREF key)
 {
-    ScopedMemoryContext mask(context);
-    ScopedMemoryContext copy(context);
-    ScopedMemoryContext source(context);
-    ScopedGdiObject<HBITMAP> copyImage(CreateCompatibleBitmap(context, width, height));
-    ScopedGdiObject<HBITMAP> maskImage(CreateBitmap(width, height, 1, 1, nullptr));
+    MemoryContext mask(context);
+    MemoryContext copy(context);
+    MemoryContext source(context);
+    GdiObject<HBITMAP> copyImage(CreateCompatibleBitmap(context, width, height));
+    GdiObject<HBITMAP> maskImage(CreateBitmap(width, height, 1, 1, nullptr));
     if (!mask.Get() || !copy.Get() || !source.Get() || !copyImage || !maskImage)
         return;
-    ScopedSelection copySelected(copy.Get(), copyImage.Get());
-    ScopedSelection sourceSelected(source.Get(), image);
+    ScopedSelect copySelected(copy.Get(), copyImage.Get());
+    ScopedSelect sourceSelected(source.Get(), image);
     BitBlt(copy.Get(), 0, 0, width, height, source.Get(), sourceX, sourceY, SRCCOPY);
 
     // The mask is 1 where the picture has the key colour.
-    ScopedSelection maskSelected(mask.Get(), maskImage.Get());
+    ScopedSelect maskSelected(mask.Get(), maskImage.Get());
     SetBkColor(copy.Get(), key);
     BitBlt(mask.Get(), 0, 0, width, height, copy.Get(), 0, 0, SRCCOPY);
 
