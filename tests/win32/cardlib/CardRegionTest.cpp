@@ -86,23 +86,4 @@ TEST(CardRegionMove, MovesTheTopCardsUnderProgramControl)
     EXPECT_FALSE(table.Window().CreateRegion(1, true, 0, 0, 0, 0)->MoveCards(nullptr, 1, false));
 }
 
-// The target is drawn before MoveCards returns; the source is left to the caller.
-TEST(CardRegionMove, TheTargetIsDrawnAtOnce)
-{
-    TestTable table(300, 200);
-    CardRegion* source = table.Window().CreateRegion(1, true, 10, 10, 0, 0);
-    CardRegion* target = table.Window().CreateRegion(2, true, 150, 10, 0, 0);
-    source->SetCards(ParseStack("AC"));
-    table.Window().Redraw();
-    source->MoveCards(target, 1, false);
-    MemorySurface after(table.Handle());
-    MemorySurface card(71, 96);
-    BitBlt(card.Context(), 0, 0, 71, 96, cardStripSurface.Get(), 0, 0, SRCCOPY);
-    for (int y = 0; y < 96; y += 7)
-        for (int x = 2; x < 69; x += 5) {
-            ASSERT_EQ(after.Pixel(150 + x, 10 + y), card.Pixel(x, y)) << x << "," << y;
-            ASSERT_EQ(after.Pixel(10 + x, 10 + y), card.Pixel(x, y)) << "the source is not repainted";
-        }
-}
-
 } // namespace

@@ -165,51 +165,6 @@ TEST(CardWindowRegions, EmptyAllRegionsClearsAndRepaints)
     EXPECT_EQ(screen.CountDifferences(green), 0) << "repainted before it returns";
 }
 
-// A table of a game: records what reaches its own operations.
-class RecordingWindow : public CardWindow {
-public:
-    void OnSize(int width, int height) override
-    {
-        sizes.push_back({width, height});
-        CardWindow::OnSize(width, height);
-    }
-    void Redraw() override
-    {
-        ++redraws;
-        CardWindow::Redraw();
-    }
-    void Paint(HDC dc) override
-    {
-        ++paints;
-        CardWindow::Paint(dc);
-    }
-    std::vector<std::pair<int, int>> sizes;
-    int redraws = 0;
-    int paints = 0;
-};
-
-TEST(CardWindowVirtuals, MessagesAndRefreshesReachTheGamesTable)
-{
-    auto owned = std::make_unique<RecordingWindow>();
-    RecordingWindow* window = owned.get();
-    TestTable table(180, 140, std::move(owned));
-    ASSERT_FALSE(window->sizes.empty());
-    EXPECT_EQ(window->sizes.back(), std::make_pair(180, 140));
-    int paints = window->paints;
-    InvalidateRect(table.Handle(), nullptr, FALSE);
-    UpdateWindow(table.Handle());
-    EXPECT_EQ(window->paints, paints + 1);
-    CardRegion* a = window->CreateRegion(1, true, 0, 0, 0, 0);
-    CardRegion* b = window->CreateRegion(2, true, 90, 0, 0, 0);
-    a->SetCards(ParseStack("AC"));
-    window->EmptyAllRegions();
-    EXPECT_EQ(window->redraws, 1) << "EmptyAllRegions repaints through the table's own Redraw";
-    a->RefreshAfterMove(b, true);
-    EXPECT_EQ(window->redraws, 2);
-    a->RefreshAfterMove(b, false);
-    EXPECT_EQ(window->redraws, 2) << "only the other region is drawn";
-}
-
 TEST(CardWindowLifetime, APressDoesNotOutliveItsWindow)
 {
     {

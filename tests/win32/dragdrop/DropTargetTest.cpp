@@ -1,6 +1,6 @@
 // Where released cards go and who hears of it: the visible region the cards
-// cover by the largest whole percentage, the earliest on a tie, asked
-// through its drop rule; the source's callback before the target's. A
+// cover by the largest whole percentage, the earliest created on a tie,
+// asked through its drop rule; the source's callback before the target's. A
 // refused drop, or one over no region, slides the cards home and tells no one.
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
@@ -9,124 +9,21 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using Log = std::vector<std::string>;
 
-// A stack of `count` cards cycling through the deck, for filling a region.
-CardStack ManyCards(int count)
-{
-    CardStack stack;
-    for (int i = 0; i < count; ++i)
-        stack.Push(Card{static_cast<std::uint32_t>(i % 52), true});
-    return stack;
-}
+enum Answer { Accepts, Refuses, AsksYes, AsksNo };
 
-struct DropCase {
-    std::string name;
-    // Makes the regions with ids 2 and up; region 1, the source, holds
-    // "AC 2C" fanned right at (20, 20).
-    std::function<void(CardWindow&)> makeTargets;
-    POINT press;   // (60, 50) takes 2C; (25, 50) takes both
-    POINT release; // from a press at (60, 50) the image lies at (release - (28, 30))
-    Log log;
-    std::vector<std::string> stacks; // regions 1, 2, ... afterwards
-    std::size_t sleeps;              // pauses of the slide
-};
-
-CardRegion* Region(CardWindow& window, int id, bool visible, int x, int y, const char* cards,
-                   int rule = DropAccept)
-{
-    CardRegion* region = window.CreateRegion(id, visible, x, y, 0, 0);
-    region->SetCards(ParseStack(cards));
-    region->SetDropRule(rule, nullptr);
-    RecordMoves(region);
-    return region;
-}
-
-const DropCase dropCases[] = {
-    {"dropped on a region that accepts",
-     [](CardWindow& w) { Region(w, 2, true, 300, 200, "5D"); },
-     {60, 50}, {328, 230},
-     {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C"}, 0},
-    {"two cards dropped together",
-     [](CardWindow& w) { Region(w, 2, true, 300, 200, "5D"); },
-     {25, 50}, {305, 230},
-     {"removed 1: 2, holds 0", "added 2: 5D AC 2C"}, {"", "5D AC 2C"}, 0},
-    {"refused by the target's rule",
-     [](CardWindow& w) { Region(w, 2, true, 300, 200, "5D", DropRefuse); },
-     {60, 50}, {328, 230},
-     {}, {"AC 2C", "5D"}, 10},
-    {"asked and refused",
-     [](CardWindow& w) { RecordDropRule(Region(w, 2, true, 300, 200, "5D"), false); },
-     {60, 50}, {328, 230},
-     {"drop rule 2: 2C"}, {"AC 2C", "5D"}, 10},
-    {"asked and accepted",
-     [](CardWindow& w) { RecordDropRule(Region(w, 2, true, 300, 200, "5D"), true); },
-     {60, 50}, {328, 230},
-     {"drop rule 2: 2C", "removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C"}, 0},
-    {"released over no region",
-     [](CardWindow& w) { Region(w, 2, true, 300, 200, "5D"); },
-     {60, 50}, {600, 450},
-     {}, {"AC 2C", "5D"}, 20},
-    {"released where it was taken: the source takes it back",
-     [](CardWindow& w) { Region(w, 2, true, 300, 200, "5D"); },
-     {60, 50}, {60, 50},
-     {"removed 1: 1, holds 2", "added 1: AC 2C"}, {"AC 2C", "5D"}, 0},
-    {"the source refusing its own cards",
-     [](CardWindow& w) { w.FindRegion(1)->SetDropRule(DropRefuse, nullptr); },
-     {60, 50}, {60, 50},
-     {}, {"AC 2C"}, 0},
-    {"equal scores: the earlier created wins",
-     [](CardWindow& w) {
-         Region(w, 2, true, 300, 200, "5D");
-         Region(w, 3, true, 372, 200, "6D");
-     },
-     {60, 50}, {364, 230}, // image at (336, 200): 35 columns of each, 49 %
-     {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C", "6D"}, 1},
-    {"equal scores: creation order, not position",
-     [](CardWindow& w) {
-         Region(w, 3, true, 372, 200, "6D");
-         Region(w, 2, true, 300, 200, "5D");
-     },
-     {60, 50}, {364, 230},
-     {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
-    {"a higher score beats an earlier region",
-     [](CardWindow& w) {
-         Region(w, 2, true, 300, 200, "5D");
-         Region(w, 3, true, 330, 200, "6D");
-     },
-     {60, 50}, {358, 230}, // image at (330, 200): 57 % and 100 %
-     {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 0},
-    {"an invisible region is passed over",
-     [](CardWindow& w) {
-         Region(w, 2, false, 300, 200, "5D");
-         Region(w, 3, true, 372, 200, "6D");
-     },
-     {60, 50}, {338, 230}, // image at (310, 200): 85 % of the hidden one, 49 % of the other
-     {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
-    {"only an invisible region under the cards",
-     [](CardWindow& w) { Region(w, 2, false, 300, 200, "5D"); },
-     {60, 50}, {328, 230},
-     {}, {"AC 2C", "5D"}, 10},
-    {"a region of 125 cards takes two more",
-     [](CardWindow& w) {
-         CardRegion* full = Region(w, 2, true, 300, 200, "");
-         full->SetCards(ManyCards(125));
-         full->SetCardsAddedCallback(nullptr);
-     },
-     {25, 50}, {305, 230},
-     {"removed 1: 2, holds 0"}, {"", "127 cards"}, 0},
-    {"a region of 126 cards refuses two more instead of losing them",
-     [](CardWindow& w) {
-         CardRegion* full = Region(w, 2, true, 300, 200, "");
-         full->SetCards(ManyCards(126));
-         full->SetCardsAddedCallback(nullptr);
-     },
-     {25, 50}, {305, 230},
-     {}, {"AC 2C", "126 cards"}, 10},
+// A region created after the source, at (x, 200), holding `cards` or, when
+// `fill` is set, that many cards and no added-callback.
+struct Target {
+    int id;
+    bool visible;
+    int x;
+    const char* cards;
+    Answer answer = Accepts;
+    int fill = 0;
 };
 
 // The text form of a region's cards; very full regions by their count.
@@ -137,24 +34,80 @@ std::string Contents(CardRegion* region)
     return StackText(*region->Cards());
 }
 
+// The source, region 1, holds "AC 2C" fanned right at (20, 20): a press at
+// (60, 50) takes 2C, at (25, 50) both. From a press at (60, 50) the image
+// lies at the release less (28, 30); a region at (300, 200) is covered by
+// 100 % at a release at (328, 230).
 TEST(DropTarget, ReleasedCardsGoToTheRegionTheyCoverMost)
 {
-    for (const DropCase& c : dropCases) {
+    const Target d5{2, true, 300, "5D"};
+    const Target d6{3, true, 372, "6D"};
+    const struct {
+        const char* name;
+        std::vector<Target> targets;
+        POINT press, release;
+        Log log;
+        std::vector<std::string> stacks; // regions 1, 2, ... afterwards
+        std::size_t sleeps;              // pauses of the slide
+        bool sourceRefuses = false;
+    } cases[] = {
+        {"dropped on a region that accepts", {d5}, {60, 50}, {328, 230},
+         {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C"}, 0},
+        {"two cards dropped together", {d5}, {25, 50}, {305, 230},
+         {"removed 1: 2, holds 0", "added 2: 5D AC 2C"}, {"", "5D AC 2C"}, 0},
+        {"refused by the target's rule", {{2, true, 300, "5D", Refuses}}, {60, 50}, {328, 230},
+         {}, {"AC 2C", "5D"}, 10},
+        {"asked and refused", {{2, true, 300, "5D", AsksNo}}, {60, 50}, {328, 230},
+         {"drop rule 2: 2C"}, {"AC 2C", "5D"}, 10},
+        {"asked and accepted", {{2, true, 300, "5D", AsksYes}}, {60, 50}, {328, 230},
+         {"drop rule 2: 2C", "removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C"}, 0},
+        {"released over no region", {d5}, {60, 50}, {600, 450}, {}, {"AC 2C", "5D"}, 20},
+        {"released where it was taken: the source takes it back", {d5}, {60, 50}, {60, 50},
+         {"removed 1: 1, holds 2", "added 1: AC 2C"}, {"AC 2C", "5D"}, 0},
+        {"the source refusing its own cards", {}, {60, 50}, {60, 50}, {}, {"AC 2C"}, 0, true},
+        // The image at (336, 200): 35 columns of each, 49 %.
+        {"equal scores: the earlier created wins", {d5, d6}, {60, 50}, {364, 230},
+         {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C", "6D"}, 1},
+        {"equal scores: creation order, not position", {d6, d5}, {60, 50}, {364, 230},
+         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
+        // The image at (330, 200): 57 % and 100 %.
+        {"a higher score beats an earlier region", {d5, {3, true, 330, "6D"}}, {60, 50}, {358, 230},
+         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 0},
+        // The image at (310, 200): 85 % of the hidden one, 49 % of the other.
+        {"an invisible region is passed over", {{2, false, 300, "5D"}, d6}, {60, 50}, {338, 230},
+         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
+        {"only an invisible region under the cards", {{2, false, 300, "5D"}}, {60, 50}, {328, 230},
+         {}, {"AC 2C", "5D"}, 10},
+        {"a region of 125 cards takes two more", {{2, true, 300, "", Accepts, 125}}, {25, 50}, {305, 230},
+         {"removed 1: 2, holds 0"}, {"", "127 cards"}, 0},
+        {"a region of 126 cards refuses two more instead of losing them", {{2, true, 300, "", Accepts, 126}},
+         {25, 50}, {305, 230}, {}, {"AC 2C", "126 cards"}, 10},
+    };
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakePlatform platform;
         ScopedPlatform installed(platform);
         TestTable table(706, 500);
-        ASSERT_EQ(cardWidth, 71);
         CardRegion* source = table.Window().CreateRegion(1, true, 20, 20, 12, 0);
         source->SetCards(ParseStack("AC 2C"));
+        source->SetDropRule(c.sourceRefuses ? DropRefuse : DropAccept, nullptr);
         RecordMoves(source);
-        c.makeTargets(table.Window());
+        for (const Target& t : c.targets) {
+            CardRegion* region = table.Window().CreateRegion(t.id, t.visible, t.x, 200, 0, 0);
+            region->SetCards(ParseStack(t.cards));
+            for (int i = 0; i < t.fill; ++i)
+                region->Cards()->Push(Card{static_cast<std::uint32_t>(i % 52), true});
+            RecordMoves(region);
+            if (t.fill)
+                region->SetCardsAddedCallback(nullptr);
+            region->SetDropRule(t.answer == Refuses ? DropRefuse : DropAccept, nullptr);
+            if (t.answer == AsksYes || t.answer == AsksNo)
+                RecordDropRule(region, t.answer == AsksYes);
+        }
         CallbackLog().clear();
-
         table.Press(c.press.x, c.press.y);
         table.MoveTo(c.release.x, c.release.y);
         table.Release(c.release.x, c.release.y);
-
         EXPECT_EQ(CallbackLog(), c.log);
         for (std::size_t i = 0; i < c.stacks.size(); ++i)
             EXPECT_EQ(Contents(table.Window().FindRegion(static_cast<int>(i) + 1)), c.stacks[i]) << "region " << i + 1;

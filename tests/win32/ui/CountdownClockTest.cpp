@@ -147,14 +147,6 @@ TEST_F(CountdownClockTest, TimeUpStopsTheClockBeforeTheCallbackAndCallsItOnce)
     }
 }
 
-TEST_F(CountdownClockTest, RealTimerDrivesTheBarToTheCallback)
-{
-    StartAt(100000, 1);
-    platform.now += 1100;
-    PumpMessagesFor(300);
-    EXPECT_EQ(record.calls, 1);
-}
-
 // WAVE 130 at 20 seconds left and at 10 or fewer, in the first 50 ms of a second.
 TEST_F(CountdownClockTest, WarningAtTwentySecondsAndInTheLastTen)
 {
