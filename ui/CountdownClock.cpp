@@ -8,26 +8,18 @@
 
 CountdownClock::~CountdownClock()
 {
-    if (hwnd && GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
-        KillTimer(hwnd, countdown::timerId);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    }
+    // The window then no longer reaches this object (the child detaches it).
+    if (child.IsAttached())
+        KillTimer(child.Window(), countdown::timerId);
 }
 
 bool CountdownClock::Create(HWND parent, int x, int y, int barWidth, int barHeight, TimeUpCallback callback)
 {
-    if (hwnd)
+    if (!child.Create(parent, WS_CHILD | WS_VISIBLE, x, y, barWidth, barHeight, this,
+                      &CountdownClock::WindowProcedure, StaticChild::AfterDetach::KeepProcedure))
         return false;
-    HWND made = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, x, y, barWidth, barHeight, parent,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!made)
-        return false;
-    hwnd = made;
     width = barWidth;
     height = barHeight;
-    // The object first, so the procedure finds it from its first message on.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountdownClock::WindowProcedure));
     timeUpCallback = callback;
     return true;
 }
@@ -35,7 +27,7 @@ bool CountdownClock::Create(HWND parent, int x, int y, int barWidth, int barHeig
 void CountdownClock::Start()
 {
     startTick = Platform().TickCount();
-    SetTimer(hwnd, countdown::timerId, countdown::timerPeriod, nullptr);
+    SetTimer(Window(), countdown::timerId, countdown::timerPeriod, nullptr);
     drawnPosition = 2;
     position = 1;
     Repaint();
@@ -44,12 +36,12 @@ void CountdownClock::Start()
 void CountdownClock::Stop()
 {
     startTick = 0;
-    KillTimer(hwnd, countdown::timerId);
+    KillTimer(Window(), countdown::timerId);
     position = 0;
     Repaint();
 }
 
-void CountdownClock::Pause() { KillTimer(hwnd, countdown::timerId); }
+void CountdownClock::Pause() { KillTimer(Window(), countdown::timerId); }
 
 std::uint32_t CountdownClock::SecondsLeft() const
 {
@@ -58,13 +50,13 @@ std::uint32_t CountdownClock::SecondsLeft() const
 
 void CountdownClock::Repaint()
 {
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
+    InvalidateRect(Window(), nullptr, FALSE);
+    UpdateWindow(Window());
 }
 
 LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* clock = reinterpret_cast<CountdownClock*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* clock = StaticChild::ObjectOf<CountdownClock>(window);
     if (!clock)
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
@@ -94,7 +86,7 @@ void CountdownClock::OnTick()
     const std::uint32_t now = Platform().TickCount();
     position = countdown::BarPosition(startTick, now, height, duration);
     if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width)) {
-        WindowContext context(hwnd);
+        WindowContext context(Window());
         FillSolid(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
                        countdown::usedUpColour);
     }

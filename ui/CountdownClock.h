@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/OffscreenImage.h"
+#include "ui/StaticChild.h"
 
 #include <windows.h>
 
@@ -34,7 +35,7 @@ public:
     void SetDuration(std::uint32_t seconds) { duration = seconds; }
     void Repaint();
 
-    HWND Window() const { return hwnd; }
+    HWND Window() const { return child.Window(); }
     bool IsRunning() const { return startTick != 0; }
 
 private:
@@ -44,7 +45,6 @@ private:
     void BuildGradient(HDC context);
     void DrawFrames(HDC context);
 
-    HWND hwnd = nullptr;
     int width = 0;
     int height = 0;
     TimeUpCallback timeUpCallback = nullptr;
@@ -54,4 +54,6 @@ private:
     std::uint32_t duration = 0;  // seconds
     // Drawn pixel by pixel once for the bar's size, then only copied.
     OffscreenImage gradient;
+    // Last, so the window lets go of this object before anything else goes.
+    StaticChild child;
 };

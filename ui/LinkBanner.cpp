@@ -18,13 +18,9 @@ HBITMAP LoadBannerImage(int id)
 
 LinkBanner::~LinkBanner()
 {
-    // The window goes later, with its parent: give it back to the static
-    // control so that its last messages never reach this object.
-    if (hwnd && previousProcedure &&
-        GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProcedure));
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    }
+    // The window goes later, with its parent: it is given back to the static
+    // control first, so that its last messages never reach this object.
+    child.Detach();
     if (cursor)
         DestroyCursor(cursor);
 }
@@ -33,18 +29,13 @@ bool LinkBanner::Create(HWND parent, DWORD style, int x, int y, int width, int h
 {
     if (linkAddress && std::strlen(linkAddress) >= sizeof(address))
         return false;
-    HWND made = CreateWindowExA(0, "STATIC", "", style | SS_NOTIFY, x, y, width, height, parent, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    if (!made)
+    if (!child.Create(parent, style | SS_NOTIFY, x, y, width, height, this, &LinkBanner::WindowProcedure,
+                      StaticChild::AfterDetach::RestoreStatic))
         return false;
-    hwnd = made;
     if (linkAddress)
         std::memcpy(address, linkAddress, std::strlen(linkAddress) + 1);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    previousProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LinkBanner::WindowProcedure)));
     // The static control takes the mouse only with SS_NOTIFY.
-    SetWindowLongPtrA(hwnd, GWL_STYLE, GetWindowLongPtrA(hwnd, GWL_STYLE) | SS_NOTIFY);
+    SetWindowLongPtrA(Window(), GWL_STYLE, GetWindowLongPtrA(Window(), GWL_STYLE) | SS_NOTIFY);
     return true;
 }
 
@@ -73,7 +64,7 @@ void LinkBanner::SetColour(std::uint32_t tableColour)
     }
     const int oldImage = ImageId();
     colour = tableColour;
-    HWND parent = GetParent(hwnd);
+    HWND parent = GetParent(Window());
     RECT parentFrame = {};
     if (!parent || !GetWindowRect(parent, &parentFrame))
         return;
@@ -87,13 +78,13 @@ void LinkBanner::SetColour(std::uint32_t tableColour)
 
 void LinkBanner::Repaint()
 {
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
+    InvalidateRect(Window(), nullptr, FALSE);
+    UpdateWindow(Window());
 }
 
 LRESULT CALLBACK LinkBanner::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* link = reinterpret_cast<LinkBanner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* link = StaticChild::ObjectOf<LinkBanner>(window);
     if (!link)
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
@@ -107,7 +98,7 @@ LRESULT CALLBACK LinkBanner::WindowProcedure(HWND window, UINT message, WPARAM w
         link->OnClick();
         return 0;
     default:
-        return CallWindowProcA(link->previousProcedure, window, message, wParam, lParam);
+        return CallWindowProcA(link->child.StaticProcedure(), window, message, wParam, lParam);
     }
 }
 
@@ -116,8 +107,8 @@ void LinkBanner::OnPaint()
     const int id = ImageId();
     GdiObject<HBITMAP> image(id != banner::noImage ? LoadBannerImage(id) : nullptr);
     RECT client = {};
-    GetClientRect(hwnd, &client);
-    PaintContext paint(hwnd);
+    GetClientRect(Window(), &client);
+    PaintContext paint(Window());
     // Colour 0 has no picture: the banner leaves its place to the table.
     if (!image)
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/StaticChild.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -29,7 +31,7 @@ public:
     SIZE ImageSize() const;
     void SetColour(std::uint32_t tableColour);
 
-    HWND Window() const { return hwnd; }
+    HWND Window() const { return child.Window(); }
     const char* Address() const { return address; }
 
 private:
@@ -42,6 +44,6 @@ private:
     std::uint32_t colour = 0;
     HCURSOR cursor = nullptr; // made the first time the pointer is over the banner
     char address[260] = {};
-    HWND hwnd = nullptr;
-    WNDPROC previousProcedure = nullptr;
+    // Last, so the window lets go of this object before anything else goes.
+    StaticChild child;
 };

@@ -7,27 +7,15 @@
 #include <cstring>
 #include <string>
 
-StatusPanel::~StatusPanel()
-{
-    if (hwnd && GetWindowLongPtrA(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-}
-
 bool StatusPanel::Create(HWND parent, int x, int y, int panelWidth, int panelHeight)
 {
-    if (hwnd)
+    if (!child.Create(parent, WS_CHILD | WS_VISIBLE, x, y, panelWidth, panelHeight, this,
+                      &StatusPanel::WindowProcedure, StaticChild::AfterDetach::KeepProcedure))
         return false;
-    HINSTANCE module = GetModuleHandleA(nullptr);
-    HWND made = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, x, y, panelWidth, panelHeight, parent,
-                                nullptr, module, nullptr);
-    if (!made)
-        return false;
-    hwnd = made;
     height = panelHeight;
     width = panelWidth;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StatusPanel::WindowProcedure));
-    HANDLE picture = LoadImageA(module, MAKEINTRESOURCEA(IDB_PANEL), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
+    HANDLE picture =
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PANEL), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
     WindowContext screen(nullptr);
     image.Adopt(screen.Get(), static_cast<HBITMAP>(picture));
     labelFont.Reset(MakeFont("Verdana", 16, FW_BOLD));
@@ -50,13 +38,13 @@ void StatusPanel::SetValue(int newValue)
 
 void StatusPanel::Repaint()
 {
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
+    InvalidateRect(Window(), nullptr, FALSE);
+    UpdateWindow(Window());
 }
 
 LRESULT CALLBACK StatusPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* panelObject = reinterpret_cast<StatusPanel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* panelObject = StaticChild::ObjectOf<StatusPanel>(window);
     if (!panelObject)
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {

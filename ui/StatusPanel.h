@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/OffscreenImage.h"
+#include "ui/StaticChild.h"
 #include "cardlib/GdiHolders.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ class StatusPanel {
 public:
     StatusPanel() = default;
     // The window stays (it goes with its parent) but no longer reaches this object.
-    virtual ~StatusPanel();
+    virtual ~StatusPanel() = default;
     StatusPanel(const StatusPanel&) = delete;
     StatusPanel& operator=(const StatusPanel&) = delete;
 
@@ -30,7 +31,7 @@ public:
     void SetColour(std::uint32_t tableColour) { colour = tableColour; }
     void Repaint();
 
-    HWND Window() const { return hwnd; }
+    HWND Window() const { return child.Window(); }
     const char* Label() const { return label; }
 
 private:
@@ -43,10 +44,11 @@ private:
     OffscreenImage image; // bitmap 120
     int width = 0;
     int height = 0;
-    HWND hwnd = nullptr;
     GdiObject<HFONT> labelFont;
     GdiObject<HFONT> valueFont;
     char label[32] = {};
     int value = -1;
     std::uint32_t colour = 0x00E9B185;
+    // Last, so the window lets go of this object before anything else goes.
+    StaticChild child;
 };
