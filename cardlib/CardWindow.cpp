@@ -5,6 +5,7 @@
 #include "cardlib/CardRegion.h"
 #include "cardlib/LibraryPalette.h"
 #include "cardlib/SharedResources.h"
+#include "cardlib/core/DragGeometry.h"
 #include "cardlib/core/PlatformServices.h"
 #include "cardlib/core/Random.h"
 
@@ -168,16 +169,10 @@ CardButton* CardWindow::FindButton(int id) const
 
 CardRegion* CardWindow::FindDropTarget(int left, int top, int width, int height) const
 {
-    int best = 0;
-    CardRegion* chosen = nullptr;
-    for (const auto& region : regions) {
-        int score = region->OverlapPercent(left, top, width, height);
-        if (score > best && region->IsVisible()) {
-            best = score;
-            chosen = region.get();
-        }
-    }
-    return chosen;
+    DropTargetChooser chooser;
+    for (int i = 0; i < RegionCount(); ++i)
+        chooser.Consider(i, regions[i]->IsVisible(), regions[i]->OverlapPercent(left, top, width, height));
+    return RegionByIndex(chooser.Chosen());
 }
 
 CardRegion* CardWindow::RegionByIndex(int index) const
