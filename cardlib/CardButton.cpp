@@ -131,6 +131,19 @@ void CardButton::OnMouseUp(int x, int y)
         Click();
 }
 
+void CardButton::CancelPress()
+{
+    if (!tracking)
+        return;
+    tracking = false;
+    pressed = false;
+    RedrawNow();
+    // Still ours when the release went astray; a window that took the
+    // capture away keeps it.
+    if (window && window->Handle() && GetCapture() == window->Handle())
+        ReleaseCapture();
+}
+
 void CardButton::Click()
 {
     if (clickCallback) {

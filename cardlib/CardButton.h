@@ -31,6 +31,7 @@ public:
     CardButton& operator=(const CardButton&) = delete;
 
     int Id() const { return id; }
+    CardWindow* Window() const { return window; }
     unsigned Style() const { return style; }
     const char* Text() const { return text; }
     Rect Placement() const { return rect; }
@@ -53,6 +54,9 @@ public:
     bool OnMouseDown(HWND windowHandle, int x, int y);
     void OnMouseMove(int x, int y);
     void OnMouseUp(int x, int y);
+    // Ends a press whose release never came (its capture was taken away, or
+    // another press came first): the button comes up and nothing is clicked.
+    void CancelPress();
 
 private:
     bool ProbeLock() const;

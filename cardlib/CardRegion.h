@@ -82,6 +82,10 @@ public:
     bool BeginDrag(int px, int py);
     bool DragTo(int px, int py);
     bool EndDrag(int px, int py);
+    // Ends a drag whose release never came (a press came first, or the
+    // capture was taken away) as if the button were released where the
+    // cards are now: they drop there or slide home. Nothing without a drag.
+    void LetGo();
     void AnimateTo(HDC dc, int startX, int startY, CardRegion* target);
     void BuildDragImages(int count);
     void DiscardDragImages();

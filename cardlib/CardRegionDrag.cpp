@@ -76,11 +76,9 @@ bool CardRegion::BeginDrag(int px, int py)
 {
     if (!window || !window->Handle())
         return false;
-    // A press while the cards are still in hand means the release got lost
-    // (the capture was taken away): it is taken to have come where the cards
-    // are, so they are not left hanging.
-    if (dragging)
-        EndDrag(dragX + grabX, dragY + grabY);
+    // A press while the cards are still in hand means the release got lost:
+    // the cards are not left hanging.
+    LetGo();
     dragCount = CountUnderPoint(px, py);
     if (!CanDrag(dragCount))
         return false;
@@ -140,9 +138,17 @@ bool CardRegion::EndDrag(int px, int py)
         RefreshAfterMove(this, true);
     }
     DiscardDragImages();
-    ReleaseCapture();
     dragging = false;
+    // After a lost capture another window may hold it now: that one is not ours to end.
+    if (GetCapture() == window->Handle())
+        ReleaseCapture();
     return true;
+}
+
+void CardRegion::LetGo()
+{
+    if (dragging)
+        EndDrag(dragX + grabX, dragY + grabY);
 }
 
 // The cards join the target; the source hears of it before the target.

@@ -37,9 +37,11 @@ CardWindow::CardWindow()
 
 CardWindow::~CardWindow()
 {
+    // Forgotten first: destroying a window that holds the capture takes it
+    // away, and a drag must not be finished on a table that is going.
+    ForgetPressesOfThisWindow();
     if (hwnd)
         DestroyWindow(hwnd);
-    ForgetPressesOfThisWindow();
     regions.clear();
     buttons.clear();
     if (InterlockedDecrement(&windowCount) == 0)

@@ -73,6 +73,8 @@ private:
     void OnDoubleClick(int x, int y);
     void OnPaintMessage();
     void ForgetPressesOfThisWindow();
+    void EndPressInProgress();
+    void OnCaptureChanged(HWND newCapture);
 
     bool inputEnabled = true;
     HWND hwnd = nullptr;

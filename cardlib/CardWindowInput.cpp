@@ -67,6 +67,9 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         OnDoubleClick(PointerX(lParam), PointerY(lParam));
         return 0;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -85,6 +88,7 @@ void CardWindow::OnMouseDown(int x, int y)
 {
     if (!inputEnabled)
         return;
+    EndPressInProgress();
     dragRegion = RegionAt(x, y);
     if (dragRegion) {
         if (!dragRegion->BeginDrag(x, y))
@@ -127,6 +131,7 @@ void CardWindow::OnDoubleClick(int x, int y)
 {
     if (!inputEnabled)
         return;
+    EndPressInProgress();
     if (CardRegion* region = RegionAt(x, y)) {
         region->NoteDoubleClick(x, y);
         dragRegion = nullptr;
@@ -135,4 +140,32 @@ void CardWindow::OnDoubleClick(int x, int y)
     pressedButton = ButtonAt(x, y);
     if (pressedButton && !pressedButton->OnMouseDown(hwnd, x, y))
         pressedButton = nullptr;
+}
+
+// A press still on when the next one comes lost its release somewhere: it
+// ends first, the cards let go where they are, a button up without a click.
+void CardWindow::EndPressInProgress()
+{
+    if (CardRegion* region = dragRegion) {
+        dragRegion = nullptr;
+        region->LetGo();
+    }
+    if (CardButton* button = pressedButton) {
+        pressedButton = nullptr;
+        button->CancelPress();
+    }
+}
+
+// Another window took the capture (or it was released without a release
+// of the button reaching us): the press of this window that held it ends
+// the same way. Our own releases clear the press before they let go of the
+// capture, so they find nothing here.
+void CardWindow::OnCaptureChanged(HWND newCapture)
+{
+    if (newCapture == hwnd)
+        return;
+    const bool dragHere = dragRegion && dragRegion->Window() == this && dragRegion->IsDragging();
+    const bool pressHere = pressedButton && pressedButton->Window() == this && pressedButton->IsTracking();
+    if (dragHere || pressHere)
+        EndPressInProgress();
 }

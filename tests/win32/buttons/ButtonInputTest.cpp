@@ -66,6 +66,29 @@ TEST_F(PushButtonOnTable, SinksWhilePressedOverItAndPopsOutOffIt)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// A press whose release never comes, because another window took the
+// capture or the next press arrives first, ends raised and without a click.
+TEST_F(PushButtonOnTable, ALostCaptureOrANewPressEndsThePressWithoutAClick)
+{
+    for (const bool captureTaken : {true, false}) {
+        SCOPED_TRACE(captureTaken ? "capture taken" : "a new press on bare table");
+        table.Press(30, 30);
+        ASSERT_TRUE(button->IsPressed());
+        if (captureTaken)
+            SetCapture(table.Parent());
+        else
+            table.Press(200, 120);
+        EXPECT_FALSE(button->IsPressed());
+        EXPECT_FALSE(button->IsTracking());
+        EXPECT_EQ(pressedButton, nullptr);
+        EXPECT_EQ(CornerOnScreen(), highlight) << "raised again";
+        EXPECT_EQ(GetCapture(), captureTaken ? table.Parent() : nullptr);
+        ReleaseCapture();
+        table.Release(30, 30);
+        EXPECT_TRUE(clicked.empty()) << "the release over the button comes too late";
+    }
+}
+
 TEST_F(PushButtonOnTable, DoubleClickGivesTwoClicks)
 {
     table.Press(30, 30);

@@ -120,6 +120,59 @@ TEST(DragPress, DoubleClicksAndPressesWithCardsStillInHand)
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// Cards still in hand when the capture is taken away, or when a press on
+// another region comes (its release went elsewhere): the drag ends first,
+// as if released where the cards are, and the window holds no drag.
+TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
+{
+    const struct {
+        const char* name;
+        POINT carriedTo;
+        bool pressOther; // else another window takes the capture
+        const char* source;
+        const char* target;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"capture taken over a region that takes them", {230, 190}, false, "AC 2C", "3C",
+         {"removed 1: 1, holds 2", "added 2: 3C"}},
+        {"capture taken over bare table", {60, 260}, false, "AC 2C 3C", "", {}},
+        {"a press on another region", {230, 190}, true, "AC 2C", "3C", {"removed 1: 1, holds 2", "added 2: 3C"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePlatform platform;
+        ScopedPlatform installed(platform);
+        TestTable table(400, 300);
+        CardRegion* source = table.Window().CreateRegion(1, true, 5, 10, 12, 0);
+        source->SetCards(ParseStack("AC 2C 3C"));
+        CardRegion* target = table.Window().CreateRegion(2, true, 200, 150, 0, 0);
+        CardRegion* other = table.Window().CreateRegion(3, true, 300, 20, 0, 0);
+        other->SetCards(ParseStack("KS"));
+        for (CardRegion* region : {source, target, other})
+            RecordMoves(region);
+        CallbackLog().clear();
+
+        table.Press(40, 50); // 3C, 11 right of its corner
+        table.MoveTo(c.carriedTo.x, c.carriedTo.y);
+        if (c.pressOther)
+            table.Press(320, 60);
+        else
+            SetCapture(table.Parent());
+        EXPECT_FALSE(source->IsDragging());
+        EXPECT_EQ(StackText(*source->Cards()), c.source);
+        EXPECT_EQ(StackText(*target->Cards()), c.target);
+        EXPECT_EQ(CallbackLog(), c.log);
+        EXPECT_EQ(dragRegion, c.pressOther ? other : nullptr);
+        EXPECT_EQ(other->IsDragging(), c.pressOther);
+        EXPECT_EQ(GetCapture(), c.pressOther ? table.Handle() : table.Parent()) << "a capture taken stays taken";
+        if (!c.pressOther)
+            ReleaseCapture();
+        table.Release(320, 60);
+        EXPECT_EQ(StackText(*other->Cards()), "KS");
+        EXPECT_EQ(dragRegion, nullptr);
+    }
+}
+
 TEST(DragPress, NothingIsLeftBehindInTheDrawingSystem)
 {
     FakePlatform platform;
