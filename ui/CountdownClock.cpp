@@ -133,26 +133,24 @@ void CountdownClock::BuildGradient(HDC context)
             SetPixel(gradient.Context(), x, row.y, row.colour);
 }
 
+namespace {
+// A one-pixel frame through both corners, drawn down the left side first.
+void DrawFrame(HDC context, COLORREF colour, int left, int top, int right, int bottom)
+{
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
+    ScopedSelect selected(context, pen.Get());
+    MoveToEx(context, left, top, nullptr);
+    LineTo(context, left, bottom);
+    LineTo(context, right, bottom);
+    LineTo(context, right, top);
+    LineTo(context, left, top);
+}
+} // namespace
+
 void CountdownClock::DrawFrames(HDC context)
 {
-    GdiObject<HPEN> outer(CreatePen(PS_SOLID, 1, countdown::outerFrameColour));
-    GdiObject<HPEN> inner(CreatePen(PS_SOLID, 1, countdown::innerFrameColour));
-    {
-        ScopedSelect pen(context, outer.Get());
-        MoveToEx(context, 0, 0, nullptr);
-        LineTo(context, 0, height - 1);
-        LineTo(context, width - 1, height - 1);
-        LineTo(context, width - 1, 0);
-        LineTo(context, 0, 0);
-    }
-    {
-        ScopedSelect pen(context, inner.Get());
-        MoveToEx(context, 1, 1, nullptr);
-        LineTo(context, 1, height - 2);
-        LineTo(context, width - 2, height - 2);
-        LineTo(context, width - 2, 1);
-        LineTo(context, 1, 1);
-    }
+    DrawFrame(context, countdown::outerFrameColour, 0, 0, width - 1, height - 1);
+    DrawFrame(context, countdown::innerFrameColour, 1, 1, width - 2, height - 2);
     for (int y : countdown::TickDotRows(height)) {
         SetPixel(context, 1, y, countdown::outerFrameColour);
         SetPixel(context, width - 2, y, countdown::outerFrameColour);
