@@ -85,6 +85,18 @@ e2e_wait_table() { # shot file, colour, probe column, x, y
     return 1
 }
 
+# Takes screenshots until a table point shows the expected colour or about
+# five seconds have passed (a loaded machine may lag behind the input).
+e2e_await_table_pixel() { # shot file, x, y, expected
+    local tries
+    for tries in $(seq 1 20); do
+        e2e_screenshot "$1"
+        [ "$(e2e_table_pixel "$2" "$3")" = "$4" ] && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
 # The pixel at a point of the table in the last screenshot.
 e2e_table_pixel() {
     e2e_pixel $((ox + $1)) $((oy + $2))

@@ -38,7 +38,8 @@ sleep 0.7
 e2e_screenshot "$shots/screens-level-wipe.png"
 e2e_check "mid-wipe: the table's corner still shows the table" "$table" "$(at 2 2)"
 e2e_check "mid-wipe: the centre already shows the screen" "$highlight" "$(at 354 250)"
-sleep 3
+e2e_await_table_pixel "$shots/screens-level.png" 660 150 "$highlight"
+sleep 0.3
 e2e_screenshot "$shots/screens-level.png"
 e2e_check "level screen: even pixels of bare table take the highlight" "$highlight" "$(at 660 150)"
 e2e_check "level screen: odd pixels keep the table" "$table" "$(at 661 150)"
@@ -47,7 +48,8 @@ e2e_check "level screen: the title is written in dark blue" "yes" \
 e2e_check "level screen: the lines are written in yellow" "yes" \
     "$([ "$(count_colour ffff00 100 $((height / 8 + 60)) 506 150)" -gt 100 ] && echo yes || echo no)"
 click 300 300
-sleep 1
+e2e_await_table_pixel "$shots/screens-after-level.png" 660 150 "$table"
+sleep 0.5
 e2e_screenshot "$shots/screens-after-level.png"
 e2e_check "after the level screen: the table is back" "$table" "$(at 660 150)"
 e2e_check "after the level screen: the countdown bar is back" "yes" \
@@ -57,7 +59,8 @@ e2e_check "after the level screen: the countdown bar is back" "yes" \
 click 50 464
 sleep 1
 e2e_screenshot "$shots/screens-gameover-wipe.png"
-sleep 4.5
+e2e_await_table_pixel "$shots/screens-gameover.png" 660 150 "$highlight"
+sleep 1.5 # the screen ends by itself 600 ms after its wipe
 e2e_screenshot "$shots/screens-gameover.png"
 e2e_check "game over: the table stays stippled" "$highlight" "$(at 660 150)"
 e2e_check "game over: the title is written in black" "yes" \
@@ -69,14 +72,16 @@ e2e_check "game over: a click on the table does nothing" "$highlight" "$(at 660 
 
 # The intro screen, from the keyboard: a white band over black.
 xdotool key 1
-sleep 3.5
+e2e_await_table_pixel "$shots/screens-intro.png" 5 5 ffffff
+sleep 0.5
 e2e_screenshot "$shots/screens-intro.png"
 e2e_check "intro: the white band at the top" "ffffff" "$(at 5 5)"
 e2e_check "intro: black below the band" "000000" "$(at 5 $((height / 6 + 5)))"
 e2e_check "intro: the title lettering in dark blue" "yes" \
     "$([ "$(count_colour 004064 95 5 516 $((height / 6 - 10)))" -gt 200 ] && echo yes || echo no)"
 click 300 300
-sleep 3
+e2e_await_table_pixel "$shots/screens-after-intro.png" 660 150 "$table"
+sleep 0.5
 e2e_screenshot "$shots/screens-after-intro.png"
 e2e_check "after the intro: the table is back" "$table" "$(at 660 150)"
 e2e_check "after the intro: the countdown bar is back" "yes" \
