@@ -60,7 +60,7 @@ click 50 464
 sleep 1
 e2e_screenshot "$shots/screens-gameover-wipe.png"
 e2e_await_table_pixel "$shots/screens-gameover.png" 660 150 "$highlight"
-sleep 1.5 # the screen ends by itself 600 ms after its wipe
+sleep 4 # the wipe goes on; the screen ends by itself 600 ms after it
 e2e_screenshot "$shots/screens-gameover.png"
 e2e_check "game over: the table stays stippled" "$highlight" "$(at 660 150)"
 e2e_check "game over: the title is written in black" "yes" \
