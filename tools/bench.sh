@@ -13,13 +13,9 @@ bash "$here/setup.sh" || exit 1
 bash "$here/build.sh" x86_64 || exit 1
 
 # The same display, prefix and persistent wineserver as the tests use.
-source "$here/display.sh"
+source "$here/environment.sh"
 wexa_ensure_display || exit 1
-export WINEPREFIX=$build/wineprefix
-bash "$here/wine-prefix.sh" || { echo "bench: could not make the Wine prefix" >&2; exit 1; }
-export WINEDEBUG=-all
-wineserver -p </dev/null >/dev/null 2>&1
-"$here/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+wexa_start_wine "$build" || exit 1
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//')"
 echo "wine: $(wine --version)"
@@ -36,6 +32,6 @@ for program in "$build"/x86_64/bin/bench_*.exe; do
 done
 [ $found -eq 1 ] || { echo "bench: no benchmark was built" >&2; status=1; }
 
-wineserver -k </dev/null >/dev/null 2>&1
+wexa_stop_wine
 wexa_stop_display
 exit $status

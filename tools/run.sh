@@ -11,7 +11,7 @@ bash "$here/build.sh" x86_64 || exit 1
 export WINEPREFIX=$WEXA_BUILD/wineprefix
 bash "$here/wine-prefix.sh" || exit 1
 
-source "$here/display.sh"
+source "$here/environment.sh"
 if [ -z "${DISPLAY:-}" ]; then
     echo "run: no display; starting on a virtual one (Xvfb)"
 fi

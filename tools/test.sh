@@ -45,13 +45,9 @@ run_ctest "$build/sanitize" -j 2
 
 # The Windows layer: a display, the private prefix, and one persistent
 # wineserver whose helpers do not hold CTest's pipes open.
-source "$here/display.sh"
+source "$here/environment.sh"
 wexa_ensure_display || exit 1
-export WINEPREFIX=$build/wineprefix
-bash "$here/wine-prefix.sh" || { echo "tests: could not make the Wine prefix" >&2; exit 1; }
-export WINEDEBUG=-all
-wineserver -p </dev/null >/dev/null 2>&1
-"$here/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+wexa_start_wine "$build" || exit 1
 
 run_ctest "$build/x86_64"
 if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
@@ -60,7 +56,7 @@ else
     echo "=== tests: i686 built, not run (no 32-bit Wine on this machine)"
 fi
 
-wineserver -k </dev/null >/dev/null 2>&1
+wexa_stop_wine
 wexa_stop_display
 
 echo "total: $passed passed, $failed failed"

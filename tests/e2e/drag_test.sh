@@ -8,10 +8,7 @@ bin=$1
 source "$(dirname "$0")/lib.sh"
 shots=${WEXA_SHOTS:-$(mktemp -d)}
 
-e2e_start "$bin/Wexa.exe"
-e2e_wait_window Wexa || { e2e_fail "no window titled Wexa appeared"; e2e_finish; exit 1; }
-table=85b1e9
-e2e_wait_table "$shots/drag-before.png" "$table" 380 350 180 || e2e_fail "the table never showed"
+e2e_start_program "$bin" "$shots/drag-before.png"
 at() { e2e_table_pixel "$@"; }
 # The table without the countdown bar, which moves on its own.
 table_crop() { convert "$1" -crop "660x480+$ox+$oy" +repage "$2"; }

@@ -97,6 +97,21 @@ e2e_await_table_pixel() { # shot file, x, y, expected
     return 1
 }
 
+# Starts the program from a build's bin folder and waits until its table
+# shows in its default colour; the first screenshot goes to the given file.
+# Sets table (the colour as rrggbb), ox and oy. Ends the test when the
+# program never shows.
+e2e_start_program() { # bin folder, first screenshot
+    table=85b1e9 # the default table colour, 0x00E9B185
+    e2e_start "$1/Wexa.exe"
+    if ! e2e_wait_window Wexa; then
+        e2e_fail "no window titled Wexa appeared"
+        e2e_finish
+        exit 1
+    fi
+    e2e_wait_table "$2" "$table" 380 350 180 || e2e_fail "the table never showed"
+}
+
 # The pixel at a point of the table in the last screenshot.
 e2e_table_pixel() {
     e2e_pixel $((ox + $1)) $((oy + $2))

@@ -10,10 +10,7 @@ bin=$1
 source "$(dirname "$0")/lib.sh"
 shots=${WEXA_SHOTS:-$(mktemp -d)}
 
-e2e_start "$bin/Wexa.exe"
-e2e_wait_window Wexa || { e2e_fail "no window titled Wexa appeared"; e2e_finish; exit 1; }
-table=85b1e9
-e2e_wait_table "$shots/screens-table.png" "$table" 380 350 180 || e2e_fail "the table never showed"
+e2e_start_program "$bin" "$shots/screens-table.png"
 at() { e2e_table_pixel "$@"; }
 click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1; }
 # How many pixels of a colour lie in a rectangle of the last screenshot.

@@ -7,15 +7,7 @@ bin=$1
 source "$(dirname "$0")/lib.sh"
 shots=${WEXA_SHOTS:-$(mktemp -d)}
 
-e2e_start "$bin/Wexa.exe"
-if ! e2e_wait_window Wexa; then
-    e2e_fail "no window titled Wexa appeared"
-    e2e_finish
-    exit 1
-fi
-# The table's default colour, 0x00E9B185, as rrggbb.
-table=85b1e9
-e2e_wait_table "$shots/showcase.png" "$table" 380 350 180 || e2e_fail "the table never showed"
+e2e_start_program "$bin" "$shots/showcase.png"
 at() { e2e_table_pixel "$@"; }
 
 e2e_check "table colour left of the apex card" "$table" "$(at 350 180)"

@@ -1,5 +1,6 @@
-# Sourced by the scripts: gives them an X display, starting Xvfb when there is none.
-# Sets DISPLAY and, when it started a server, WEXA_XVFB_PID.
+# Sourced by the scripts: gives them an X display, starting Xvfb when there
+# is none (sets DISPLAY and, when it started a server, WEXA_XVFB_PID), and a
+# running Wine for the build's private prefix.
 wexa_ensure_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
@@ -31,4 +32,20 @@ wexa_stop_display() {
         wait "$WEXA_XVFB_PID" 2>/dev/null
         unset WEXA_XVFB_PID
     fi
+}
+
+# Starts one persistent wineserver for the build's prefix, and the prefix's
+# own services, with every standard stream on /dev/null so that they hold
+# no caller's pipes open. Sets WINEPREFIX.
+wexa_start_wine() { # build folder
+    export WINEPREFIX=$1/wineprefix
+    bash "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh" || { echo "could not make the Wine prefix" >&2; return 1; }
+    export WINEDEBUG=-all
+    wineserver -p </dev/null >/dev/null 2>&1
+    "$(dirname "${BASH_SOURCE[0]}")/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1
+    return 0
+}
+
+wexa_stop_wine() {
+    wineserver -k </dev/null >/dev/null 2>&1
 }
