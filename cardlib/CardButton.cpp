@@ -78,7 +78,8 @@ void CardButton::ExcludeFromClip(HDC dc) const
 
 void CardButton::RedrawNow()
 {
-    if (!window || !window->Handle())
+    // A hidden button draws nothing: spare the paint its drawing context.
+    if (!visible || !window || !window->Handle())
         return;
     WindowContext windowContext(window->Handle());
     ScopedLibraryPalette palette(windowContext.Get());
