@@ -14,7 +14,7 @@ HGDIOBJ stripSurfaceDefaultBitmap = nullptr;
 
 void ReportFailure(const char* text)
 {
-    Platform().ShowMessageBox(text, cardErrorCaption, cardErrorFlags);
+    Platform().ShowMessageBox(nullptr, text, cardErrorCaption, cardErrorFlags);
     PostQuitMessage(0);
 }
 

@@ -11,9 +11,9 @@ public:
     std::uint32_t TickCount() override { return GetTickCount(); }
     void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
 
-    bool PlaySoundFromMemory(const void* wave) override
+    bool PlaySoundFromMemory(const void* wave, unsigned flags) override
     {
-        return sndPlaySoundA(static_cast<LPCSTR>(wave), SND_MEMORY | SND_ASYNC | SND_NODEFAULT) != FALSE;
+        return sndPlaySoundA(static_cast<LPCSTR>(wave), flags) != FALSE;
     }
 
     bool PlaySoundFromResource(int resourceId) override
@@ -22,9 +22,9 @@ public:
                           SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) != FALSE;
     }
 
-    int ShowMessageBox(const char* text, const char* caption, unsigned flags) override
+    int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override
     {
-        return MessageBoxA(nullptr, text, caption, flags);
+        return MessageBoxA(static_cast<HWND>(owner), text, caption, flags);
     }
 
     bool OpenWithShell(const char* address) override

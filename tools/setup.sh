@@ -8,8 +8,18 @@ packages=(
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest libgtest-dev
     wine wine64
-    xvfb xauth x11-utils xdotool imagemagick
+    # What Wine recommends for drawing: without these a drawing context's
+    # default font is another face and text lands elsewhere.
+    fonts-wine fonts-liberation
+    libxrender1 libxcursor1 libxi6 libxrandr2 libxinerama1 libxcomposite1 libxfixes3
+    xvfb xauth x11-utils xdotool imagemagick zip unzip cloc
     python3 python3-pil fonts-dejavu-core fonts-urw-base35
+)
+
+# The same drawing libraries for 32-bit Wine, tried together with it.
+wine32_packages=(
+    wine32:i386 libxrender1:i386 libxcursor1:i386 libxi6:i386 libxrandr2:i386
+    libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386
 )
 
 sudo_prefix=()
@@ -38,17 +48,22 @@ fi
 
 # 32-bit Wine is a bonus that lets the tests run the i686 build too. Try it
 # once per machine, in a step of its own, and undo the i386 architecture when
-# it does not install so later apt runs stay clean.
+# it does not install so later apt runs stay clean. Where it did install,
+# later additions to the list are installed too.
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 marker=/var/lib/wexa-setup/wine32-tried
-if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" &&
-    [ ! -e "$marker" ]; then
-    echo "setup: trying 32-bit Wine (optional)"
+wine32_missing=()
+for package in "${wine32_packages[@]}"; do
+    installed "$package" || wine32_missing+=("$package")
+done
+if [ ${#wine32_missing[@]} -gt 0 ] && { installed wine32:i386 || [ ! -e "$marker" ]; }; then
+    echo "setup: trying 32-bit Wine (optional): ${wine32_missing[*]}"
     "${sudo_prefix[@]}" mkdir -p "$(dirname "$marker")"
     "${sudo_prefix[@]}" touch "$marker"
     if "${sudo_prefix[@]}" dpkg --add-architecture i386 &&
         { "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true; } &&
         "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
-            apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends wine32:i386 >/dev/null 2>&1; then
+            apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends "${wine32_missing[@]}" >/dev/null 2>&1; then
         echo "setup: 32-bit Wine installed"
     else
         echo "setup: 32-bit Wine is not available here; the i686 build is compiled but not run"

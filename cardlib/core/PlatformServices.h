@@ -14,13 +14,15 @@ public:
     virtual std::uint32_t TickCount() = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
-    // A WAVE image in memory, played asynchronously; null stops any sound.
-    virtual bool PlaySoundFromMemory(const void* wave) = 0;
+    // A WAVE image in memory, played with sndPlaySound's flags (SND_ASYNC,
+    // SND_NODEFAULT, SND_MEMORY, SND_LOOP, SND_NOSTOP); null stops any sound.
+    virtual bool PlaySoundFromMemory(const void* wave, unsigned flags) = 0;
     // A "WAVE" resource of the program's own module, played asynchronously.
     virtual bool PlaySoundFromResource(int resourceId) = 0;
 
-    // A message box with no owner; yields the button the user chose.
-    virtual int ShowMessageBox(const char* text, const char* caption, unsigned flags) = 0;
+    // A message box owned by a window (an HWND, or null for none); yields
+    // the button the user chose.
+    virtual int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned flags) = 0;
     // The shell's "open" action on a document or web address.
     virtual bool OpenWithShell(const char* address) = 0;
 };

@@ -29,9 +29,9 @@ class NoPauses final : public PlatformServices {
 public:
     std::uint32_t TickCount() override { return GetTickCount(); }
     void Sleep(std::uint32_t) override {}
-    bool PlaySoundFromMemory(const void*) override { return true; }
+    bool PlaySoundFromMemory(const void*, unsigned) override { return true; }
     bool PlaySoundFromResource(int) override { return true; }
-    int ShowMessageBox(const char*, const char*, unsigned) override { return IDOK; }
+    int ShowMessageBox(void*, const char*, const char*, unsigned) override { return IDOK; }
     bool OpenWithShell(const char*) override { return true; }
 };
 

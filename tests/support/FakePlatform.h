@@ -15,12 +15,17 @@ class FakePlatform final : public PlatformServices {
 public:
     std::uint32_t now = 1000;
     std::vector<std::uint32_t> sleeps;
-    std::vector<const void*> memorySounds;
+    struct Sound {
+        const void* wave;
+        unsigned flags;
+    };
+    std::vector<Sound> memorySounds;
     std::vector<int> resourceSounds;
     struct Message {
         std::string text;
         std::string caption;
         unsigned flags;
+        void* owner;
     };
     std::vector<Message> messages;
     std::vector<std::string> opened;
@@ -36,9 +41,9 @@ public:
         if (onSleep)
             onSleep(static_cast<int>(sleeps.size()));
     }
-    bool PlaySoundFromMemory(const void* wave) override
+    bool PlaySoundFromMemory(const void* wave, unsigned flags) override
     {
-        memorySounds.push_back(wave);
+        memorySounds.push_back({wave, flags});
         return true;
     }
     bool PlaySoundFromResource(int resourceId) override
@@ -46,9 +51,13 @@ public:
         resourceSounds.push_back(resourceId);
         return true;
     }
-    int ShowMessageBox(const char* text, const char* caption, unsigned flags) override
+    std::function<int()> onMessageBox; // answers instead of messageBoxAnswer when set
+
+    int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override
     {
-        messages.push_back({text ? text : "", caption ? caption : "", flags});
+        messages.push_back({text ? text : "", caption ? caption : "", flags, owner});
+        if (onMessageBox)
+            return onMessageBox();
         return messageBoxAnswer;
     }
     bool OpenWithShell(const char* address) override
