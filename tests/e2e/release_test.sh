@@ -15,9 +15,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
     trap 'wexa_stop_wine; wexa_stop_display' EXIT
 fi
 shots=${WEXA_SHOTS:-$(mktemp -d)}
-cpu=$(sed -n 's/^CMAKE_SYSTEM_PROCESSOR:[A-Z]*=//p' "$build/CMakeCache.txt")
-archive=$build/Wexa-$cpu.zip
 cmake --build "$build" --target package_zip >/dev/null || { echo "FAIL: no archive made"; exit 1; }
+archive=$(ls "$build"/Wexa-*.zip | head -n 1)
 
 work=$(mktemp -d)
 folder="$work/Wexa Spiel ü"
