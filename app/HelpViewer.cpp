@@ -29,6 +29,19 @@ LRESULT SendText(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
     return SendMessageW(control, message, wParam, lParam);
 }
 
+// The band's inner margins, as on the HTML page.
+constexpr int bandPaddingX = 16;
+constexpr int bandPaddingY = 10;
+
+int LineHeight(HDC dc, HFONT font)
+{
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    return metrics.tmHeight;
+}
+
 } // namespace
 
 bool ShowHelp(HWND owner)
@@ -56,6 +69,12 @@ bool HelpViewer::Run(HWND owner)
                                      DialogProcedure, reinterpret_cast<LPARAM>(this));
     FreeLibrary(richEditLibrary);
     richEditLibrary = nullptr;
+    for (HFONT* font : {&titleFont, &makerFont}) {
+        if (*font != nullptr) {
+            DeleteObject(*font);
+            *font = nullptr;
+        }
+    }
     return result == IDCANCEL;
 }
 
@@ -84,6 +103,20 @@ INT_PTR CALLBACK HelpViewer::DialogProcedure(HWND dialog, UINT message, WPARAM w
             return TRUE;
         }
         return FALSE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(dialog, &paint);
+        if (self != nullptr) {
+            self->PaintBand(dc);
+        }
+        EndPaint(dialog, &paint);
+        return TRUE;
+    }
+    case WM_PRINTCLIENT:
+        if (self != nullptr) {
+            self->PaintBand(reinterpret_cast<HDC>(wParam));
+        }
+        return TRUE;
     case WM_CLOSE:
         // Also what the text control sends on Esc.
         EndDialog(dialog, IDCANCEL);
@@ -95,20 +128,25 @@ INT_PTR CALLBACK HelpViewer::DialogProcedure(HWND dialog, UINT message, WPARAM w
 
 bool HelpViewer::OnInitDialog(HWND dialog)
 {
+    window = dialog;
     RECT client{};
     RECT button{};
     GetClientRect(dialog, &client);
     GetWindowRect(GetDlgItem(dialog, IDCANCEL), &button);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
     int margin = client.right - button.right;
+    // Writable while the band is lifted out; read-only from then on.
     text = CreateWindowExW(WS_EX_CLIENTEDGE, richEditClass, L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY, margin,
-                           margin, client.right - 2 * margin, button.top - 2 * margin, dialog,
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE, margin, margin,
+                           client.right - 2 * margin, button.top - 2 * margin, dialog,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_HELP_TEXT)), GetModuleHandleA(nullptr),
                            nullptr);
-    if (text == nullptr || !LoadPage()) {
+    if (text == nullptr || !LoadPage() || !LiftBand()) {
         return false;
     }
+    SendText(text, EM_SETREADONLY, TRUE, 0);
+    MoveWindow(text, margin, bandHeight + margin, client.right - 2 * margin,
+               button.top - bandHeight - 2 * margin, TRUE);
     MarkContents();
     SendText(text, EM_SETEVENTMASK, 0, ENM_LINK);
     SetFocus(GetDlgItem(dialog, IDCANCEL));
@@ -130,6 +168,75 @@ bool HelpViewer::LoadPage()
     stream.pfnCallback = ReadPage;
     SendText(text, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     return stream.dwError == 0 && SendText(text, WM_GETTEXTLENGTH, 0, 0) > 0;
+}
+
+// The page opens with the band's two lines, title and maker. They leave the
+// text and keep their fonts; the title's colour becomes the band's ground.
+bool HelpViewer::LiftBand()
+{
+    wchar_t head[256] = {};
+    TEXTRANGEW range{CHARRANGE{0, static_cast<LONG>(sizeof head / sizeof head[0] - 1)}, head};
+    SendText(text, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+    std::wstring lines = head;
+    auto titleEnd = lines.find(L'\r');
+    auto makerEnd = titleEnd == std::wstring::npos ? titleEnd : lines.find(L'\r', titleEnd + 1);
+    if (titleEnd == 0 || makerEnd == std::wstring::npos || makerEnd == titleEnd + 1) {
+        return false;
+    }
+    bandTitle = lines.substr(0, titleEnd);
+    bandMaker = lines.substr(titleEnd + 1, makerEnd - titleEnd - 1);
+    titleFont = LineFont(0, static_cast<LONG>(titleEnd), &bandColour);
+    makerFont = LineFont(static_cast<LONG>(titleEnd + 1), static_cast<LONG>(makerEnd), nullptr);
+    if (titleFont == nullptr || makerFont == nullptr) {
+        return false;
+    }
+    HDC dc = GetDC(window);
+    titleHeight = LineHeight(dc, titleFont);
+    bandHeight = bandPaddingY + titleHeight + LineHeight(dc, makerFont) + bandPaddingY;
+    ReleaseDC(window, dc);
+    CHARRANGE band{0, static_cast<LONG>(makerEnd + 1)};
+    SendText(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&band));
+    SendText(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    return true;
+}
+
+// A font like the one of the text in [start, end), and that text's colour.
+HFONT HelpViewer::LineFont(LONG start, LONG end, COLORREF* colour) const
+{
+    CHARRANGE range{start, end};
+    SendText(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendText(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    if (colour != nullptr) {
+        *colour = (format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_HIGHLIGHT) : format.crTextColor;
+    }
+    LOGFONTW font{};
+    HDC dc = GetDC(window);
+    // The size is in twips, 1440 to the inch.
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(dc, LOGPIXELSY), 1440);
+    ReleaseDC(window, dc);
+    font.lfWeight = (format.dwEffects & CFE_BOLD) != 0 ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(font.lfFaceName, format.szFaceName, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+void HelpViewer::PaintBand(HDC dc) const
+{
+    RECT band{};
+    GetClientRect(window, &band);
+    band.bottom = bandHeight;
+    int saved = SaveDC(dc);
+    SetBkColor(dc, bandColour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &band, L"", 0, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SelectObject(dc, titleFont);
+    TextOutW(dc, bandPaddingX, bandPaddingY, bandTitle.c_str(), static_cast<int>(bandTitle.size()));
+    SelectObject(dc, makerFont);
+    TextOutW(dc, bandPaddingX, bandPaddingY + titleHeight, bandMaker.c_str(), static_cast<int>(bandMaker.size()));
+    RestoreDC(dc, saved);
 }
 
 std::wstring HelpViewer::LineText(int line) const

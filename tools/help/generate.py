@@ -115,20 +115,20 @@ def rtf_text(text, fields):
 
 def make_rtf(fields, sections):
     """Rich text for the viewer. The viewer relies on its shape: the band's
-    two lines first, then "Contents", one line per section title, an empty
-    line, and the sections, each starting with its title on a line of its
-    own."""
+    two lines first (title, maker), which it lifts out and paints as the
+    band itself, then "Contents", one line per section title, an empty line,
+    and the sections, each starting with its title on a line of its own."""
     r, g, b = BLUE
     out = [
         r"{\rtf1\ansi\ansicpg1252\deff0",
         r"{\fonttbl{\f0\fswiss Tahoma;}}",
         r"{\colortbl;\red%d\green%d\blue%d;\red255\green255\blue255;\red0\green0\blue0;}" % (r, g, b),
         r"\viewkind4\uc1\f0\fs20",
-        # The band: shading of the paragraphs where the control draws it, and
-        # the text's own background everywhere.
-        r"\pard\cbpat1\li120\ri120\sb120\cf2\highlight1\b\fs32 %s\par" % rtf_text(fields["title"], fields),
-        r"\pard\cbpat1\li120\ri120\sa120\cf2\highlight1\b\fs20 %s\par" % rtf_text(fields["maker"], fields),
-        r"\pard\li120\ri120\sb200\sa60\cf3\highlight0\b\fs20 Contents\par",
+        # The band's lines. A rich text control draws no full-width shading
+        # everywhere, so the viewer paints the band and these are its text.
+        r"\pard\li120\ri120\cf1\b\fs36 %s\par" % rtf_text(fields["title"], fields),
+        r"\pard\li120\ri120\cf1\b\fs20 %s\par" % rtf_text(fields["maker"], fields),
+        r"\pard\li120\ri120\sb200\sa60\cf3\b\fs20 Contents\par",
     ]
     for title, _ in sections:
         out.append(r"\pard\li360\ri120\cf1\b0\ul %s\ul0\par" % rtf_text(title, fields))
