@@ -13,3 +13,14 @@
 #define IDW_WARNING 130
 #define IDW_DEAL 137
 #define IDW_GAME_OVER 138
+
+// The background colour dialog and its swatch list.
+#define IDD_OPTIONS 122
+#define IDC_COLOUR_LIST 1000
+
+// The help page (HTML, shown by the HTML dialog) and the same page as rich
+// text with the dialog of our own viewer, for systems without the former.
+#define IDH_HELP_PAGE 133
+#define IDR_HELP_TEXT 134
+#define IDD_HELP_VIEWER 135
+#define IDC_HELP_TEXT 1001
