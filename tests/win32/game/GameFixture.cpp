@@ -7,112 +7,34 @@
 #include "res/ResourceIds.h"
 #include "ui/core/CountdownMath.h"
 
-#include <set>
-
-namespace {
-
-std::function<void()> pendingScript;
-constexpr UINT runScript = WM_APP + 1;
-
-LRESULT CALLBACK ScriptProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == runScript && pendingScript) {
-        std::function<void()> script = std::move(pendingScript);
-        pendingScript = nullptr;
-        script();
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-HWND ScriptWindow()
-{
-    static HWND window = nullptr;
-    if (!window) {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &ScriptProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "WexaGameScript";
-        RegisterClassExA(&windowClass);
-        window = CreateWindowExA(0, "WexaGameScript", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    }
-    return window;
-}
-
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(x, y);
-}
-
-bool EndIsPosted(HWND table)
-{
-    MSG message = {};
-    return PeekMessageA(&message, table, WM_USER, WM_USER, PM_NOREMOVE) != FALSE;
-}
-
-void TickUntil(GameTableWindow& table, const std::function<bool()>& done)
-{
-    for (int ticks = 0; !done() && ticks < 5000; ++ticks)
-        SendMessageA(table.Handle(), WM_TIMER, 0, 0);
-}
-
-} // namespace
-
-void RunInsideNextLoop(std::function<void()> script)
-{
-    pendingScript = std::move(script);
-    PostMessageA(ScriptWindow(), runScript, 0, 0);
-}
-
-void ClickScreenAway(GameTableWindow& table)
-{
-    TickUntil(table, [&] { return table.Transition().Phase() >= 1; });
-    SendMessageA(table.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    TickUntil(table, [&] { return EndIsPosted(table.Handle()); });
-}
-
-void ClickNextScreenAway(GameTableWindow& table)
-{
-    RunInsideNextLoop([&table] { ClickScreenAway(table); });
-}
-
 void GameFixture::SetUp()
 {
     HoldSeed(12345);
     game = std::make_unique<TriangleGame>();
     ASSERT_TRUE(game->Create(host.Handle()));
-    game->SetDifficulty(difficultyNormal);
-    MoveWindow(Table().Handle(), 0, 0, width, height, TRUE);
-    host.Refresh();
+    MoveWindow(Table().Handle(), 0, 0, 706, 500, TRUE);
 }
 
 void GameFixture::TearDown()
 {
+    RunInsideNextLoop(nullptr); // a script no screen took must not outlive the game
+    PumpMessages();
     game.reset();
     ReleaseSeed();
-    pendingScript = nullptr;
     PumpMessages();
 }
 
-bool GameFixture::ButtonShown()
-{
-    return Table().FindButton(nextLevelButtonId)->IsVisible();
-}
+bool GameFixture::ButtonShown() { return Table().FindButton(nextLevelButtonId)->IsVisible(); }
 
 int GameFixture::Face(int id)
 {
-    CardRegion* region = Region(id);
-    return region->CardCount() > 0 ? FaceValueOf(region->Cards()->At(0)) : 0;
+    return Region(id)->CardCount() > 0 ? FaceValueOf(Region(id)->Cards()->At(0)) : 0;
 }
 
 bool GameFixture::IsOpen(int id)
 {
     CardRegion* region = Region(id);
-    if (!region->IsVisible() || region->CardCount() == 0 || region->IsDragging())
-        return false;
-    return id > triangleCount || game->IsUncovered(id);
+    return region->IsVisible() && region->CardCount() > 0 && (id > triangleCount || game->IsUncovered(id));
 }
 
 std::pair<int, int> GameFixture::FindPair()
@@ -124,102 +46,86 @@ std::pair<int, int> GameFixture::FindPair()
     return {0, 0};
 }
 
+void GameFixture::ExpectPanels(int level, int remaining)
+{
+    EXPECT_EQ(Table().LevelPanel().Value(), level);
+    EXPECT_EQ(Table().CardsPanel().Value(), remaining);
+}
+
+void GameFixture::ClickScreenAway()
+{
+    TicksUntilPhase(Table(), 1);
+    Click(Table().Handle(), 10, 10);
+    TicksUntilPhase(Table(), 99);
+}
+
 void GameFixture::StartGame(int answer)
 {
     platform.messageBoxAnswer = answer;
-    ClickNextScreenAway(Table());
+    ClickNextScreenAway();
     game->NewGame(false);
 }
 
-namespace {
-// The middle of a place's top card (or of its first card when empty).
-POINT TopCardMiddle(CardRegion* region)
-{
-    int x = 0, y = 0, dx = 0, dy = 0;
-    region->Position(x, y);
-    region->GetOffsets(dx, dy);
-    const int above = region->CardCount() > 0 ? region->CardCount() - 1 : 0;
-    return {x + dx * above + cardWidth / 2, y + dy * above + cardHeight / 2};
-}
-} // namespace
-
 void GameFixture::Hold(int from)
 {
-    const POINT at = TopCardMiddle(Region(from));
-    heldX = at.x;
-    heldY = at.y;
-    SendMessageA(Table().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(at.x, at.y));
-    SendMessageA(Table().Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(at.x + 3, at.y + 4));
+    MoveOver(from);
+    SendMessageA(Table().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(heldX, heldY));
+    SendMessageA(Table().Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(heldX + 3, heldY + 4));
 }
 
+// Over the middle of the place's top card (of its first card when empty).
 void GameFixture::MoveOver(int to)
 {
-    const POINT at = TopCardMiddle(Region(to));
-    heldX = at.x;
-    heldY = at.y;
-    SendMessageA(Table().Handle(), WM_MOUSEMOVE, MK_LBUTTON, At(at.x, at.y));
+    int dx = 0, dy = 0;
+    Region(to)->Position(heldX, heldY);
+    Region(to)->GetOffsets(dx, dy);
+    const int above = std::max(Region(to)->CardCount() - 1, 0);
+    heldX += dx * above + cardWidth / 2;
+    heldY += dy * above + cardHeight / 2;
+    SendMessageA(Table().Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(heldX, heldY));
 }
 
-void GameFixture::Release()
-{
-    SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, At(heldX, heldY));
-}
+void GameFixture::Release() { SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(heldX, heldY)); }
 
-void GameFixture::Drag(int from, int to)
+void GameFixture::ClickButton()
 {
-    Hold(from);
-    MoveOver(to);
-    Release();
-}
-
-void GameFixture::TickClock()
-{
-    SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0);
+    const Rect place = Table().FindButton(nextLevelButtonId)->Placement();
+    SendMessageA(Table().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(place.left + 4, place.top + 4));
+    SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(place.left + 4, place.top + 4));
 }
 
 void GameFixture::TimeUp()
 {
     platform.now += 200000;
-    TickClock();
+    SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0);
 }
 
 std::string GameFixture::TakeSounds()
 {
-    const std::pair<const void*, int> waves[] = {
-        {GameBase::LoadWave(IDW_REFUSED), IDW_REFUSED}, {GameBase::LoadWave(IDW_PAIR), IDW_PAIR},
-        {GameBase::LoadWave(IDW_REACHED), IDW_REACHED}, {GameBase::LoadWave(IDW_DEAL), IDW_DEAL},
-        {GameBase::LoadWave(IDW_GAME_OVER), IDW_GAME_OVER}, {nullptr, 0}};
     std::string text;
     for (; soundsSeen < platform.memorySounds.size(); ++soundsSeen) {
         const FakePlatform::Sound& sound = platform.memorySounds[soundsSeen];
-        for (const auto& wave : waves)
-            if (wave.first == sound.wave)
-                text += (text.empty() ? "" : " ") + (wave.second ? std::to_string(wave.second) : "stop") + "@" +
-                        std::to_string(sound.flags);
+        std::string name = "stop";
+        for (int id : {IDW_REFUSED, IDW_PAIR, IDW_REACHED, IDW_DEAL, IDW_GAME_OVER})
+            if (sound.wave == GameBase::LoadWave(id))
+                name = std::to_string(id);
+        text += (text.empty() ? "" : " ") + name + "@" + std::to_string(sound.flags);
     }
     return text;
 }
 
 std::string GameFixture::CardsAccounted()
 {
-    std::multiset<int> seen;
+    int seen[52] = {};
+    int cards = 0;
     for (int id = 1; id <= removedPileId; ++id) {
-        CardRegion* region = Region(id);
-        CardStack* cards = region->Cards();
-        for (int i = 0; i < cards->Count(); ++i)
-            seen.insert(static_cast<int>(cards->At(i).value));
-        const int held = region->CardCountWithDrag() - region->CardCount();
-        if (held != 0 && !region->IsDragging())
-            return "region " + std::to_string(id) + " counts a held card without a drag";
-        for (int i = 0; i < held; ++i)
-            seen.insert(-1); // in hand: counted, its value checked when it lands
+        CardStack* stack = Region(id)->Cards();
+        for (int i = 0; i < stack->Count(); ++i, ++cards)
+            ++seen[stack->At(i).value % 52];
+        cards += Region(id)->CardCountWithDrag() - stack->Count(); // in hand
     }
-    const int inHand = static_cast<int>(seen.count(-1));
-    seen.erase(-1);
-    for (int value : seen)
-        if (value >= 48 || seen.count(value) != 1)
-            return "card " + std::to_string(value) + " wrong";
-    if (static_cast<int>(seen.size()) + inHand != dealtCards)
-        return std::to_string(seen.size()) + " cards on the table and " + std::to_string(inHand) + " in hand";
-    return "";
+    for (int value = 0; value < 52; ++value)
+        if (seen[value] > 1 || (value >= 48 && seen[value] != 0))
+            return "card " + std::to_string(value) + " lies in " + std::to_string(seen[value]) + " places";
+    return cards == dealtCards ? "" : std::to_string(cards) + " cards";
 }

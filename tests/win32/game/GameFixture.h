@@ -1,13 +1,8 @@
 #pragma once
 
 #include "game/TriangleGame.h"
-#include "tests/support/FakePlatform.h"
-#include "tests/win32/support/TestTable.h"
-#include "ui/GameTableWindow.h"
+#include "tests/win32/ui/TableFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <string>
 #include <utility>
 
@@ -15,53 +10,44 @@
 // with a held seed, fake time and recorded sounds, driven by mouse messages.
 class GameFixture : public testing::Test {
 protected:
-    static constexpr int width = 706;
-    static constexpr int height = 500;
-
     void SetUp() override;
     void TearDown() override;
 
     GameTableWindow& Table() { return *game->Table(); }
     CardRegion* Region(int id) { return Table().FindRegion(id); }
     bool ButtonShown();
-    // Face value of a place's top card; 0 when it has none.
-    int Face(int id);
-    // A place whose top card the player may pick up.
-    bool IsOpen(int id);
-    // Two open places whose top cards add up to 13 (0, 0 when there are none).
-    std::pair<int, int> FindPair();
+    int Face(int id); // of the top card; 0 when none
+    bool IsOpen(int id); // its top card may be picked up
+    std::pair<int, int> FindPair(); // two open places adding up to 13; 0, 0 when none
+    void ExpectPanels(int level, int remaining);
 
-    // Starts a new game, clicking its introduction screen away.
+    // A new game; its introduction screen is clicked away.
     void StartGame(int answer = IDYES);
+    // Inside a screen's loop: ticks it through its wipe, clicks, ticks it out.
+    void ClickScreenAway();
+    // The next screen is clicked away as soon as it waits.
+    void ClickNextScreenAway() { RunInsideNextLoop([this] { ClickScreenAway(); }); }
     // Press on the top card of `from`, move over `to`'s top card, release.
     void Hold(int from);
     void MoveOver(int to);
     void Release();
-    void Drag(int from, int to);
-    // Lets the clock run out; `then` runs inside the screen that follows.
+    void Drag(int from, int to) { Hold(from), MoveOver(to), Release(); }
+    void ClickButton();
+    // Lets the countdown run out.
     void TimeUp();
-    void TickClock();
-
-    // The sounds played from memory since the last call, as "wave@flags" with
-    // the wave named by its resource (115, 116, 119, 137, 138), "stop" for null.
+    // Sounds played from memory since the last call: "116@23" (resource id
+    // at flags), "stop@0" for the null sound.
     std::string TakeSounds();
-    // Each of the 48 cards exactly once across the places and the hand, no king.
+    // Empty when each of the 48 cards lies once in the places or the hand.
     std::string CardsAccounted();
 
     FakePlatform platform;
     ScopedPlatform installed{platform};
-    TestHost host{width, height};
+    TestHost host{706, 500};
     std::unique_ptr<TriangleGame> game;
-    int heldX = 0;
-    int heldY = 0;
 
 private:
+    int heldX = 0;
+    int heldY = 0;
     std::size_t soundsSeen = 0;
 };
-
-// Runs `script` inside the next message loop (a screen's), once.
-void RunInsideNextLoop(std::function<void()> script);
-// Ticks a screen through its wipe, clicks it and ticks until it ends.
-void ClickScreenAway(GameTableWindow& table);
-// The next screen is clicked away as soon as it waits.
-void ClickNextScreenAway(GameTableWindow& table);
