@@ -26,7 +26,8 @@ void Empty(TableModel& table, int id, bool visible = true)
 
 TEST(GameLevels, CardsAndSecondsOfALevel)
 {
-    const struct { int level, cards, seconds; } cases[] = {{1, 16, 170}, {2, 18, 160}, {9, 32, 90}, {10, 34, 90}, {17, 48, 90}, {18, 48, 90}, {50, 48, 90}};
+    const struct { int level, cards, seconds; } cases[] = {
+        {1, 16, 170}, {2, 18, 160}, {9, 32, 90}, {10, 34, 90}, {17, 48, 90}, {18, 48, 90}, {50, 48, 90}};
     for (const auto& c : cases) {
         EXPECT_EQ(CardsRequired(c.level), c.cards) << c.level;
         EXPECT_EQ(TimeAllowed(c.level), c.seconds) << c.level;
@@ -36,11 +37,11 @@ TEST(GameLevels, CardsAndSecondsOfALevel)
 // Each triangle card with the two that lie over it (none in row 7), and its row.
 TEST(GameCoverage, EachCardIsOpenOnceBothCardsOverItHaveLeft)
 {
-    const struct { int id, row, left, right; } over[] = {{1, 1, 2, 3},    {2, 2, 4, 5},    {3, 2, 5, 6},    {4, 3, 7, 8},    {5, 3, 8, 9},
-                {6, 3, 9, 10},   {7, 4, 11, 12},  {8, 4, 12, 13},  {9, 4, 13, 14},  {10, 4, 14, 15},
-                {11, 5, 16, 17}, {12, 5, 17, 18}, {13, 5, 18, 19}, {14, 5, 19, 20}, {15, 5, 20, 21},
-                {16, 6, 22, 23}, {17, 6, 23, 24}, {18, 6, 24, 25}, {19, 6, 25, 26}, {20, 6, 26, 27},
-                {21, 6, 27, 28}};
+    const struct { int id, row, left, right; } over[] = {
+        {1, 1, 2, 3},    {2, 2, 4, 5},    {3, 2, 5, 6},    {4, 3, 7, 8},    {5, 3, 8, 9},    {6, 3, 9, 10},
+        {7, 4, 11, 12},  {8, 4, 12, 13},  {9, 4, 13, 14},  {10, 4, 14, 15}, {11, 5, 16, 17}, {12, 5, 17, 18},
+        {13, 5, 18, 19}, {14, 5, 19, 20}, {15, 5, 20, 21}, {16, 6, 22, 23}, {17, 6, 23, 24}, {18, 6, 24, 25},
+        {19, 6, 25, 26}, {20, 6, 26, 27}, {21, 6, 27, 28}};
     for (const auto& c : over) {
         EXPECT_EQ(RowOf(c.id), c.row) << c.id;
         TableModel table = FullTable();
@@ -86,13 +87,10 @@ TEST(GamePairs, DropsThatPairAndDropsThatAreRefused)
 TEST(GamePlaceholder, WhichEmptiedStackStays)
 {
     const struct { int difficulty, emptied; std::set<int> emptyVisible, emptyHidden; bool stays; } cases[] = {
-        {difficultyEasy, 29, {29}, {}, true},
-        {difficultyEasy, 30, {29, 30}, {}, false},
-        {difficultyEasy, 29, {29}, {30}, true},     // 30 hidden before: 29 still the placeholder
-        {difficultyEasy, 32, {31, 32}, {}, false},  // a pair of last cards: the first one examined stays
-        {difficultyNormal, 29, {29}, {}, false},
-        {difficultyNormal, 30, {30}, {29}, false},
-    };
+        // 30 hidden before: 29 still stays; of a pair of last cards the first one examined stays.
+        {difficultyEasy, 29, {29}, {}, true},      {difficultyEasy, 30, {29, 30}, {}, false},
+        {difficultyEasy, 29, {29}, {30}, true},    {difficultyEasy, 32, {31, 32}, {}, false},
+        {difficultyNormal, 29, {29}, {}, false},   {difficultyNormal, 30, {30}, {29}, false}};
     for (const auto& c : cases) {
         TableModel table = FullTable();
         for (int id : c.emptyVisible)
@@ -106,12 +104,14 @@ TEST(GamePlaceholder, WhichEmptiedStackStays)
 // Worked positions for cards of 71 x 96.
 TEST(GameLayout, PlacesOfTheTable)
 {
-    const struct { int id, x, y; } stacks[] = {{29, 5, 10}, {32, 129, 10}, {33, 241, 10}, {30, 5, 130}, {34, 129, 130}, {31, 5, 250}};
+    const struct { int id, x, y; } stacks[] = {
+        {29, 5, 10}, {32, 129, 10}, {33, 241, 10}, {30, 5, 130}, {34, 129, 130}, {31, 5, 250}};
     for (const auto& c : stacks) {
         const Point at = SideStackPosition(c.id, 71, 96);
         EXPECT_TRUE(at.x == c.x && at.y == c.y) << c.id << ": " << at.x << "," << at.y;
     }
-    const struct { int row, j, x, y; } triangle[] = {{0, 0, 360, 178}, {1, 0, 324, 210}, {1, 1, 395, 210}, {6, 0, 147, 370}, {6, 6, 573, 370}};
+    const struct { int row, j, x, y; } triangle[] = {
+        {0, 0, 360, 178}, {1, 0, 324, 210}, {1, 1, 395, 210}, {6, 0, 147, 370}, {6, 6, 573, 370}};
     for (const auto& c : triangle) {
         const Point at = TrianglePosition(c.row, c.j, 71, 96);
         EXPECT_TRUE(at.x == c.x && at.y == c.y) << c.row << "," << c.j << ": " << at.x << "," << at.y;

@@ -39,9 +39,12 @@ bool GameFixture::IsOpen(int id)
 
 std::pair<int, int> GameFixture::FindPair()
 {
+    int openFace[lastSideStack + 1] = {};
+    for (int id = 1; id <= lastSideStack; ++id)
+        openFace[id] = IsOpen(id) ? Face(id) : 0;
     for (int a = 1; a <= lastSideStack; ++a)
         for (int b = a + 1; b <= lastSideStack; ++b)
-            if (IsOpen(a) && IsOpen(b) && Face(a) + Face(b) == 13)
+            if (openFace[a] && openFace[b] && openFace[a] + openFace[b] == 13)
                 return {a, b};
     return {0, 0};
 }

@@ -173,30 +173,12 @@ TEST_F(GameFlowTest, QuitWhileTheScreenAfterTheLastCardWaits)
     EXPECT_EQ(Pile()->CardCount(), 48);
 }
 
-TEST_F(GameFlowTest, TimeRunsOutAndTheQuestionOnNewGame)
-{
-    StartGame();
-    platform.now += 5000;
-    platform.messageBoxAnswer = IDNO;
-    game->NewGame(false);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    const FakePlatform::Message& asked = platform.messages[0];
-    EXPECT_EQ(asked.text + "|" + asked.caption, "Do you want to abort the current game?|Morvane Solitaire");
-    EXPECT_TRUE(asked.flags == 0x24u && asked.owner == Table().Handle());
-    EXPECT_TRUE(Table().Clock().IsRunning());
-    EXPECT_EQ(Table().Clock().SecondsLeft(), 165u);
-    TakeSounds();
-    ClickNextScreenAway();
-    TimeUp();
-    EXPECT_EQ(TakeSounds(), "138@7");
-    ExpectPanels(-1, -1);
-}
-
 // A level that ends while a card is held: the card goes home first, with
-// no move made; Undo while holding does nothing.
+// no move made; Undo while holding does nothing. New game asks first.
 TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
 {
     StartGame();
+    platform.now += 5000;
     const auto [a, b] = FindPair();
     Drag(a, b);
     const int held = a == 22 || b == 22 ? 23 : 22;
@@ -205,6 +187,11 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     EXPECT_EQ(Pile()->CardCount(), 2) << "no undo mid-drag";
     platform.messageBoxAnswer = IDNO;
     game->NewGame(false);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const FakePlatform::Message& asked = platform.messages[0];
+    EXPECT_EQ(asked.text + "|" + asked.caption, "Do you want to abort the current game?|Morvane Solitaire");
+    EXPECT_TRUE(asked.flags == 0x24u && asked.owner == Table().Handle());
+    EXPECT_EQ(Table().Clock().SecondsLeft(), 165u) << "still running";
     EXPECT_FALSE(Region(held)->IsDragging());
     EXPECT_TRUE(Region(held)->CardCount() == 1 && GetCapture() == nullptr);
     EXPECT_TRUE(game->CanUndo()) << "the pair, not the held card";
@@ -219,6 +206,7 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     TimeUp();
     Release();
     EXPECT_EQ(TakeSounds(), "138@7");
+    ExpectPanels(-1, -1);
     EXPECT_EQ(Region(held)->CardCount(), 1);
     EXPECT_EQ(CardsAccounted(), "");
 

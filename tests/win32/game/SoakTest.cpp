@@ -12,8 +12,9 @@ namespace {
 // on the table, refused drops, undos, time running out, new games and drags
 // cut short by the end of a level. After every action each card lies in
 // exactly one place, the panels tell what was played, nothing holds the
-// mouse and no drawing object is left behind.
-class SoakTest : public GameFixture {
+// mouse and no drawing object is left behind. Four seeds of 2,500 actions,
+// so that each run stays well within a test's time on a busy machine.
+class SoakTest : public GameFixture, public testing::WithParamInterface<std::uint32_t> {
 protected:
     int Pick(int n)
     {
@@ -120,7 +121,7 @@ protected:
         return fault;
     }
 
-    std::uint32_t state = 2024;
+    std::uint32_t state = GetParam();
     int level = 1;
     bool over = false;
     int passes = 0;
@@ -128,19 +129,21 @@ protected:
     long gdiObjects = 0;
 };
 
-TEST_F(SoakTest, TenThousandActionsKeepEveryCardInOnePlace)
+TEST_P(SoakTest, EveryCardStaysInOnePlace)
 {
     // Off screen: hidden windows skip the repaints, and the state is what counts here.
     ShowWindow(host.Handle(), SW_HIDE);
     NewGame();
     gdiObjects = GdiObjectsOutstanding();
-    for (int action = 0; action < 10000; ++action) {
+    for (int action = 0; action < 2500; ++action) {
         Act();
         ASSERT_EQ(Check(), "") << "after action " << action;
     }
-    EXPECT_GT(passes, 10);
-    EXPECT_GT(overs, 10);
-    std::printf("soak: 10000 actions, %d levels passed, %d games over\n", passes, overs);
+    EXPECT_GT(passes, 3);
+    EXPECT_GT(overs, 3);
+    std::printf("soak: 2500 actions, %d levels passed, %d games over\n", passes, overs);
 }
+
+INSTANTIATE_TEST_SUITE_P(FourSeeds, SoakTest, testing::Values(2024u, 7u, 31337u, 99u));
 
 } // namespace
