@@ -88,8 +88,6 @@ void GameFixture::MoveOver(int to)
     SendMessageA(Table().Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(heldX, heldY));
 }
 
-void GameFixture::Release() { SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(heldX, heldY)); }
-
 void GameFixture::ClickButton()
 {
     const Rect place = Table().FindButton(nextLevelButtonId)->Placement();

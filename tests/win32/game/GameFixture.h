@@ -23,18 +23,16 @@ protected:
 
     // A new game; its introduction screen is clicked away.
     void StartGame(int answer = IDYES);
-    // Inside a screen's loop: ticks it through its wipe, clicks, ticks it out.
-    void ClickScreenAway();
+    void ClickScreenAway(); // from inside a screen's loop
     // The next screen is clicked away as soon as it waits.
     void ClickNextScreenAway() { RunInsideNextLoop([this] { ClickScreenAway(); }); }
     // Press on the top card of `from`, move over `to`'s top card, release.
     void Hold(int from);
     void MoveOver(int to);
-    void Release();
+    void Release() { SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(heldX, heldY)); }
     void Drag(int from, int to) { Hold(from), MoveOver(to), Release(); }
     void ClickButton();
-    // Lets the countdown run out.
-    void TimeUp();
+    void TimeUp(); // the countdown runs out
     // Sounds played from memory since the last call: "116@23" (resource id
     // at flags), "stop@0" for the null sound.
     std::string TakeSounds();
