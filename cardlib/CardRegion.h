@@ -86,6 +86,10 @@ public:
     // capture was taken away) as if the button were released where the
     // cards are now: they drop there or slide home. Nothing without a drag.
     void LetGo();
+    // Puts the cards in hand back on this region at once, with no rule, no
+    // callback and no slide, and lets go of the mouse: for a drag that the
+    // game cuts short. Nothing without a drag.
+    void ReturnHeldCards();
     void AnimateTo(HDC dc, int startX, int startY, CardRegion* target);
     void BuildDragImages(int count);
     void DiscardDragImages();

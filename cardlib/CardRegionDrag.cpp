@@ -151,6 +151,24 @@ void CardRegion::LetGo()
         EndDrag(dragX + grabX, dragY + grabY);
 }
 
+void CardRegion::ReturnHeldCards()
+{
+    if (!dragging)
+        return;
+    cards += dragCards;
+    dragCards.Clear();
+    dragging = false;
+    DiscardDragImages();
+    UpdateLayout();
+    if (window->Handle()) {
+        // The picture of the held cards was drawn straight onto the window.
+        InvalidateRect(window->Handle(), nullptr, FALSE);
+        UpdateWindow(window->Handle());
+        if (GetCapture() == window->Handle())
+            ReleaseCapture();
+    }
+}
+
 // The cards join the target; the source hears of it before the target.
 void CardRegion::DropOn(CardRegion* target, int left, int top)
 {

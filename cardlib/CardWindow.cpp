@@ -189,6 +189,7 @@ CardButton* CardWindow::ButtonByIndex(int index) const
 
 void CardWindow::EmptyAllRegions()
 {
+    CancelDrag();
     for (const auto& region : regions) {
         region->Cards()->Clear();
         region->UpdateLayout();

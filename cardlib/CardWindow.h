@@ -55,6 +55,10 @@ public:
     int ButtonCount() const { return static_cast<int>(buttons.size()); }
     CardButton* ButtonByIndex(int index) const;
 
+    // Ends a press of this window in progress without any effect: cards in
+    // hand go back where they came from, a pressed button comes up unclicked.
+    void CancelDrag();
+    // Cancels a drag first, so no card is left in hand.
     void EmptyAllRegions();
     void LayoutRegions();
     void FillBackground(HDC dc, int x, int y, int width, int height) const;

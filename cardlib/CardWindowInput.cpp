@@ -166,6 +166,26 @@ void CardWindow::OnCaptureChanged(HWND newCapture)
         return;
     const bool dragHere = dragRegion && dragRegion->Window() == this && dragRegion->IsDragging();
     const bool pressHere = pressedButton && pressedButton->Window() == this && pressedButton->IsTracking();
-    if (dragHere || pressHere)
+    if (!dragHere && !pressHere)
+        return;
+    // With input off the game has stopped taking moves: the cards go home
+    // and no rule or callback runs.
+    if (inputEnabled)
         EndPressInProgress();
+    else
+        CancelDrag();
+}
+
+void CardWindow::CancelDrag()
+{
+    if (dragRegion && dragRegion->Window() == this) {
+        CardRegion* region = dragRegion;
+        dragRegion = nullptr;
+        region->ReturnHeldCards();
+    }
+    if (pressedButton && pressedButton->Window() == this) {
+        CardButton* button = pressedButton;
+        pressedButton = nullptr;
+        button->CancelPress();
+    }
 }

@@ -14,7 +14,8 @@ void CardStack::FillDeck()
 
 void CardStack::Shuffle()
 {
-    SeedRandom(Platform().TickCount());
+    if (!IsSeedHeld())
+        SeedRandom(Platform().TickCount());
     for (int pass = 0; pass < 8; ++pass) {
         for (int j = count - 1; j >= 1; --j) {
             int k = NextRandom() / (32767 / (j + 1) + 1);

@@ -1,0 +1,218 @@
+#include "tests/win32/game/GameFixture.h"
+
+#include "cardlib/CardRegion.h"
+#include "cardlib/core/CardText.h"
+
+namespace {
+
+class GameFlowTest : public GameFixture {
+protected:
+    CardRegion* Pile() { return Region(removedPileId); }
+    std::string Cards(int id) { return StackText(*Region(id)->Cards()); }
+    // Lays the first `count` cards of the side stacks on the pile, hiding emptied stacks.
+    void RemoveFromStacks(int count)
+    {
+        for (int id = firstSideStack; count > 0; ++id) {
+            const int taken = std::min(count, Region(id)->CardCount());
+            Region(id)->MoveCards(Pile(), taken, false);
+            Region(id)->SetVisible(Region(id)->CardCount() > 0);
+            count -= taken;
+        }
+    }
+    // Leaves one open pair on the table, every other card on the pile.
+    std::pair<int, int> LeaveOnePair()
+    {
+        const std::pair<int, int> pair = FindPair();
+        for (int id = 1; id <= lastSideStack; ++id) {
+            const bool keep = id == pair.first || id == pair.second;
+            const CardStack top = Region(id)->Cards()->PopTop(keep ? 1 : 0);
+            Region(id)->MoveCards(Pile(), Region(id)->CardCount(), false);
+            Region(id)->SetCards(top);
+            Region(id)->SetVisible(keep);
+        }
+        return pair;
+    }
+};
+
+TEST_F(GameFlowTest, DealPairsRefusalsAndUndo)
+{
+    StartGame();
+    EXPECT_EQ(TakeSounds(), "137@15 stop@0");
+    for (int id = firstSideStack; id <= lastSideStack; ++id)
+        EXPECT_EQ(Region(id)->CardCount(), id <= 30 ? 4 : 3) << id;
+    EXPECT_EQ(CardsAccounted(), "");
+    ExpectPanels(1, 16);
+    EXPECT_EQ(Table().Clock().SecondsLeft(), 170u);
+    EXPECT_TRUE(game->IsPlaying() && !game->CanUndo());
+
+    Hold(1); // covered: nothing to pick up, no sound
+    EXPECT_FALSE(Region(1)->IsDragging());
+    Release();
+    Drag(22, 22); // back onto its own, now empty, place
+    EXPECT_EQ(TakeSounds(), "115@23");
+    EXPECT_TRUE(Region(22)->CardCount() == 1 && !game->CanUndo());
+
+    const auto [a, b] = FindPair();
+    const std::string before = Cards(a) + "|" + Cards(b);
+    Drag(a, b);
+    EXPECT_EQ(TakeSounds(), "116@23");
+    ExpectPanels(1, 14);
+    game->Undo();
+    EXPECT_EQ(TakeSounds(), "115@23");
+    EXPECT_EQ(Cards(a) + "|" + Cards(b), before);
+    EXPECT_TRUE(Region(a)->IsVisible() && Region(b)->IsVisible());
+    ExpectPanels(1, 16);
+    EXPECT_FALSE(game->CanUndo());
+}
+
+// Easy: the first emptied stack stays for one card; while it shows, others go.
+TEST_F(GameFlowTest, EasyKeepsOnePlaceholder)
+{
+    game->SetDifficulty(difficultyEasy);
+    StartGame();
+    const char* cards[][2] = {{"29", "QS"}, {"30", "4C"}, {"31", "AD"}, {"22", "9H"}, {"23", "4D"}, {"28", "9S"}};
+    for (const auto& place : cards)
+        Region(std::stoi(place[0]))->SetCards(ParseStack(place[1]));
+    TakeSounds();
+    Drag(29, 31);
+    EXPECT_TRUE(Region(29)->IsVisible() && !Region(31)->IsVisible());
+    Drag(22, 29); // a placement: no sound
+    EXPECT_EQ(Cards(29), "9H");
+    Drag(23, 29); // the placed card pairs away; 29 stays
+    EXPECT_TRUE(Region(29)->IsVisible());
+    Drag(30, 29); // the last card of 30 on the placeholder: 30 takes over
+    EXPECT_EQ(Cards(29), "4C");
+    EXPECT_TRUE(Region(30)->IsVisible());
+    game->Undo();
+    EXPECT_EQ(TakeSounds(), "116@23 116@23 115@23");
+    EXPECT_EQ(Cards(29) + "|" + Cards(30), "|4C");
+    EXPECT_TRUE(Region(29)->IsVisible() && Region(30)->IsVisible());
+    game->SetDifficulty(difficultyNormal); // the placeholder still takes a card
+    Drag(28, 29);
+    Drag(30, 29);
+    EXPECT_FALSE(Region(29)->IsVisible() || Region(30)->IsVisible());
+}
+
+TEST_F(GameFlowTest, TargetReachedUndoneThenTheButtonFails)
+{
+    StartGame();
+    RemoveFromStacks(14);
+    const auto [a, b] = FindPair();
+    TakeSounds();
+    Drag(a, b);
+    EXPECT_EQ(TakeSounds(), "116@23 119@7");
+    EXPECT_TRUE(ButtonShown());
+    ExpectPanels(1, 0);
+    game->Undo();
+    ExpectPanels(1, 2);
+    EXPECT_TRUE(ButtonShown()) << "undo leaves the button";
+    TakeSounds();
+    RunInsideNextLoop([this] {
+        EXPECT_EQ(Table().ScreenMode(), GameOverScreen);
+        EXPECT_FALSE(game->IsPlaying());
+        game->NewGame(false); // waits until the screen has gone
+        ClickScreenAway();
+    });
+    ClickButton();
+    EXPECT_EQ(TakeSounds(), "138@7");
+    ExpectPanels(-1, -1);
+    EXPECT_FALSE(ButtonShown() || Table().Clock().IsRunning() || game->CanUndo());
+    EXPECT_TRUE(game->IsPlaying()) << "New game stays open";
+    StartGame(IDNO); // no question after a game over
+    EXPECT_TRUE(platform.messages.empty());
+    ExpectPanels(1, 16);
+    EXPECT_TRUE(game->IsPlaying());
+}
+
+TEST_F(GameFlowTest, ButtonPassesTheLevelAndTheLastCardPassesAtOnce)
+{
+    StartGame();
+    RemoveFromStacks(14);
+    Drag(FindPair().first, FindPair().second);
+    TakeSounds();
+    RunInsideNextLoop([this] {
+        EXPECT_EQ(Table().ScreenMode(), LevelScreen);
+        ExpectPanels(1, 18);
+        EXPECT_FALSE(game->IsPlaying());
+        ClickScreenAway();
+    });
+    ClickButton();
+    EXPECT_EQ(TakeSounds(), "119@7 137@15 stop@0");
+    ExpectPanels(2, 18);
+    EXPECT_EQ(Table().Clock().SecondsLeft(), 160u);
+
+    const auto [a, b] = LeaveOnePair();
+    platform.now += 30000;
+    ClickNextScreenAway();
+    Drag(a, b);
+    EXPECT_EQ(TakeSounds(), "116@23 119@7 137@15 stop@0");
+    ExpectPanels(3, 20);
+    EXPECT_EQ(Table().Clock().SecondsLeft(), 150u);
+    EXPECT_FALSE(game->CanUndo());
+    for (int id = 1; id <= lastSideStack; ++id)
+        EXPECT_TRUE(Region(id)->IsVisible()) << id;
+    EXPECT_EQ(CardsAccounted(), "");
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(GameFlowTest, QuitWhileTheScreenAfterTheLastCardWaits)
+{
+    StartGame();
+    const auto [a, b] = LeaveOnePair();
+    RunInsideNextLoop([] { PostQuitMessage(3); });
+    Drag(a, b);
+    WPARAM code = 0;
+    EXPECT_TRUE(TakeQuitMessage(&code) && code == 3u);
+    EXPECT_FALSE(game->IsPlaying() || game->CanUndo());
+    EXPECT_EQ(Pile()->CardCount(), 48);
+}
+
+// A level that ends while a card is held: the card goes home first, with
+// no move made; Undo while holding does nothing. New game asks first.
+TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
+{
+    StartGame();
+    platform.now += 5000;
+    const auto [a, b] = FindPair();
+    Drag(a, b);
+    const int held = a == 22 || b == 22 ? 23 : 22;
+    Hold(held);
+    game->Undo();
+    EXPECT_EQ(Pile()->CardCount(), 2) << "no undo mid-drag";
+    platform.messageBoxAnswer = IDNO;
+    game->NewGame(false);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const FakePlatform::Message& asked = platform.messages[0];
+    EXPECT_EQ(asked.text + "|" + asked.caption, "Do you want to abort the current game?|Morvane Solitaire");
+    EXPECT_TRUE(asked.flags == 0x24u && asked.owner == Table().Handle());
+    EXPECT_EQ(Table().Clock().SecondsLeft(), 165u) << "still running";
+    EXPECT_FALSE(Region(held)->IsDragging());
+    EXPECT_TRUE(Region(held)->CardCount() == 1 && GetCapture() == nullptr);
+    EXPECT_TRUE(game->CanUndo()) << "the pair, not the held card";
+
+    Hold(held);
+    TakeSounds();
+    RunInsideNextLoop([&] {
+        EXPECT_EQ(Region(held)->CardCount(), 1);
+        EXPECT_FALSE(Region(held)->IsDragging());
+        ClickScreenAway();
+    });
+    TimeUp();
+    Release();
+    EXPECT_EQ(TakeSounds(), "138@7");
+    ExpectPanels(-1, -1);
+    EXPECT_EQ(Region(held)->CardCount(), 1);
+    EXPECT_EQ(CardsAccounted(), "");
+
+    // A capture lost while input is off: home, no rule asked.
+    StartGame();
+    Hold(held);
+    Table().SetInputEnabled(false);
+    ReleaseCapture();
+    Table().SetInputEnabled(true);
+    EXPECT_EQ(Region(held)->CardCount(), 1);
+    EXPECT_FALSE(game->CanUndo());
+    EXPECT_EQ(TakeSounds(), "137@15 stop@0");
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+#include "tests/win32/game/GameFixture.h"
+
+#include "cardlib/CardRegion.h"
+#include "cardlib/GdiHolders.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// An automatic player, from a fixed seed: legal pairs and placements found
+// on the table, refused drops, undos, time running out, new games and drags
+// cut short by the end of a level. After every action each card lies in
+// exactly one place, the panels tell what was played, nothing holds the
+// mouse and no drawing object is left behind. Four seeds of 2,500 actions,
+// so that each run stays well within a test's time on a busy machine.
+class SoakTest : public GameFixture, public testing::WithParamInterface<std::uint32_t> {
+protected:
+    int Pick(int n)
+    {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 16) % static_cast<std::uint32_t>(n));
+    }
+    int Removed() { return Region(removedPileId)->CardCount(); }
+    int Required() const { return std::min(14 + 2 * level, 48); }
+    int PickPlace(bool open)
+    {
+        std::vector<int> places;
+        for (int id = 1; id <= lastSideStack; ++id)
+            if (open ? IsOpen(id) : Region(id)->IsVisible() && Region(id)->CardCount() > 0)
+                places.push_back(id);
+        return places[Pick(static_cast<int>(places.size()))];
+    }
+    void LevelEnds(bool passed)
+    {
+        over = !passed;
+        level = passed ? level + 1 : -1;
+        (passed ? passes : overs) += 1;
+    }
+    void NewGame()
+    {
+        game->SetDifficulty(Pick(2) ? difficultyEasy : difficultyNormal);
+        StartGame(IDYES);
+        level = 1;
+        over = false;
+    }
+    void PlayPair()
+    {
+        const auto [a, b] = FindPair();
+        if (a == 0)
+            return RefusedDrop();
+        const bool last = Removed() == 46;
+        ClickNextScreenAway();
+        Drag(a, b);
+        if (last)
+            LevelEnds(true);
+    }
+    void RefusedDrop()
+    {
+        const int from = PickPlace(true), to = PickPlace(false);
+        if (from == to || Face(from) + Face(to) == 13)
+            return;
+        TakeSounds();
+        Drag(from, to);
+        EXPECT_EQ(TakeSounds(), "115@23") << from << " on " << to;
+    }
+    void Placement()
+    {
+        for (int id = firstSideStack; id <= lastSideStack; ++id)
+            if (Region(id)->IsVisible() && Region(id)->CardCount() == 0)
+                return Drag(PickPlace(true), id);
+    }
+    // The level ends by the clock or the button, with a card in hand when `held` names its place.
+    void EndLevel(bool byButton, int held)
+    {
+        if (byButton && !ButtonShown())
+            return;
+        if (held)
+            Hold(held);
+        const bool passed = Removed() >= Required();
+        ClickNextScreenAway();
+        byButton ? ClickButton() : TimeUp();
+        LevelEnds(passed);
+        if (held)
+            Release();
+    }
+    void Act()
+    {
+        if (over)
+            return NewGame();
+        // Per thousand: a level ends about once in a hundred actions.
+        const int roll = Pick(1000);
+        if (roll < 550)
+            PlayPair();
+        else if (roll < 750)
+            RefusedDrop();
+        else if (roll < 870)
+            game->Undo();
+        else if (roll < 950)
+            Placement();
+        else if (roll < 957)
+            EndLevel(false, roll < 954 ? PickPlace(true) : 0);
+        else if (roll < 960)
+            NewGame();
+        else
+            EndLevel(true, 0);
+    }
+    std::string Check()
+    {
+        const int remaining = over ? -1 : std::max(Required() - Removed(), 0);
+        const bool panels = Table().LevelPanel().Value() == level && Table().CardsPanel().Value() == remaining;
+        return CardsAccounted() + (panels ? "" : " panels") + (over && game->CanUndo() ? " undo after game over" : "") +
+               (GetCapture() ? " capture kept" : "") + (GdiObjectsOutstanding() != gdiObjects ? " GDI objects" : "");
+    }
+
+    std::uint32_t state = GetParam();
+    int level = 1;
+    bool over = false;
+    int passes = 0;
+    int overs = 0;
+    long gdiObjects = 0;
+};
+
+TEST_P(SoakTest, EveryCardStaysInOnePlace)
+{
+    // Off screen: hidden windows skip the repaints, and the state is what counts here.
+    ShowWindow(host.Handle(), SW_HIDE);
+    NewGame();
+    gdiObjects = GdiObjectsOutstanding();
+    for (int action = 0; action < 2500; ++action) {
+        Act();
+        ASSERT_EQ(Check(), "") << "after action " << action << " in level " << level;
+    }
+    EXPECT_GT(passes, 3);
+    EXPECT_GT(overs, 3);
+    std::printf("soak: 2500 actions, %d levels passed, %d games over\n", passes, overs);
+}
+
+INSTANTIATE_TEST_SUITE_P(FourSeeds, SoakTest, testing::Values(2024u, 7u, 31337u, 99u));
+
+} // namespace
