@@ -49,3 +49,11 @@ wexa_start_wine() { # build folder
 wexa_stop_wine() {
     wineserver -k </dev/null >/dev/null 2>&1
 }
+
+# Text drawn the same on every machine for the tests: Wine takes anti-aliasing
+# from fontconfig (the prefix's FontSmoothing setting does not change it), so
+# this points fontconfig at the system's configuration with anti-aliasing off.
+wexa_pin_text_rendering() {
+    export FONTCONFIG_FILE
+    FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine-fonts.conf
+}

@@ -43,10 +43,12 @@ run_ctest() {
 run_ctest "$build/native" -j 2
 run_ctest "$build/sanitize" -j 2
 
-# The Windows layer: a display, the private prefix, and one persistent
-# wineserver whose helpers do not hold CTest's pipes open.
+# The Windows layer: a display, text drawn without anti-aliasing, the private
+# prefix, and one persistent wineserver whose helpers do not hold CTest's
+# pipes open.
 source "$here/environment.sh"
 wexa_ensure_display || exit 1
+wexa_pin_text_rendering
 wexa_start_wine "$build" || exit 1
 
 run_ctest "$build/x86_64"

@@ -156,32 +156,6 @@ std::vector<double> TimePaints(CardWindow& table, LONGLONG frequency)
     return times;
 }
 
-// The two halves of a paint, timed apart to show where the time goes: the
-// background fill through the clip the regions cut out of it, and the
-// drawing of the regions' cards.
-void TimePaintHalves(CardWindow& table, LONGLONG frequency, std::vector<double>& background,
-                     std::vector<double>& cards)
-{
-    WindowContext windowContext(table.Handle());
-    HDC dc = windowContext.Get();
-    for (int i = 0; i < paints; ++i) {
-        LARGE_INTEGER start, middle, end;
-        QueryPerformanceCounter(&start);
-        for (int r = 0; r < table.RegionCount(); ++r)
-            table.RegionByIndex(r)->ShieldFromBackground(dc);
-        table.FillBackground(dc, 0, 0, tableWidth, tableHeight);
-        SelectClipRgn(dc, nullptr);
-        GdiFlush();
-        QueryPerformanceCounter(&middle);
-        for (int r = 0; r < table.RegionCount(); ++r)
-            table.RegionByIndex(r)->Draw(dc);
-        GdiFlush();
-        QueryPerformanceCounter(&end);
-        background.push_back(Milliseconds(middle.QuadPart - start.QuadPart, frequency));
-        cards.push_back(Milliseconds(end.QuadPart - middle.QuadPart, frequency));
-    }
-}
-
 bool Report(const char* what, std::vector<double> times, double target)
 {
     if (times.empty()) {
@@ -228,10 +202,6 @@ int main()
     bool measured = Report("drag frame, one card", TimeDrag(table->Handle(), 395, 420, frequency.QuadPart), 1.0);
     measured &= Report("drag frame, fan of three", TimeDrag(table->Handle(), 20, 60, frequency.QuadPart), 1.0);
     measured &= Report("full paint, 48 cards", TimePaints(*table, frequency.QuadPart), 5.0);
-    std::vector<double> background, cards;
-    TimePaintHalves(*table, frequency.QuadPart, background, cards);
-    Report("  of which shields + background", background, 5.0);
-    Report("  of which the cards", cards, 5.0);
 
     table.reset();
     DestroyWindow(host);

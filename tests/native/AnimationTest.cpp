@@ -49,28 +49,4 @@ TEST(AnimationPath, FramesFollowTheLineAndEndExactlyAtTheDestination)
     }
 }
 
-struct DestinationCase {
-    std::string name;
-    int targetX, targetY, xOffset, yOffset, targetCount, movedCount;
-    AnimationFrame destination;
-};
-
-TEST(SlideDestination, LandsOnTheNextPlaceOfTheTargetsFan)
-{
-    const DestinationCase cases[] = {
-        {"empty pile, no fan", 100, 200, 0, 0, 0, 1, {100, 200}},
-        {"fanned right onto three cards", 100, 200, 12, 0, 3, 2, {136, 200}},
-        {"fanned down onto an empty pile", 100, 200, 0, 15, 0, 3, {100, 200}},
-        {"fanned down onto one card", 360, 178, 0, 15, 1, 1, {360, 193}},
-        {"fanned left: the image starts at the top card", 100, 200, -12, 0, 3, 2, {52, 200}},
-        {"fanned up: the image starts at the top card", 100, 200, 0, -20, 2, 3, {100, 120}},
-        {"fanned up and left, one card", 100, 200, -5, -7, 1, 1, {95, 193}},
-    };
-    for (const DestinationCase& c : cases) {
-        AnimationFrame destination =
-            SlideDestination(c.targetX, c.targetY, c.xOffset, c.yOffset, c.targetCount, c.movedCount);
-        EXPECT_EQ(destination, c.destination) << c.name;
-    }
-}
-
 } // namespace

@@ -51,32 +51,4 @@ TEST(CardMaskShape, ColumnsRowsAndTheTwoBandsCoverTheCardShapeOnce)
     ExpectCardShapeOnce(both, 71, 96);
 }
 
-// A covered card's strip reaches one and two pixels into the next card's
-// cut corners; in a diagonal fan those corners lie elsewhere, so it does not
-// (a pixel painted twice). What the strips show is pinned by the Win32 tests.
-TEST(CardMaskStrips, CornerReachOutOnlyWhereTheNextCardsCornersAre)
-{
-    const struct {
-        int xOffset, yOffset, x, y;
-        bool covered;
-    } cases[] = {{0, 12, 0, 13, true},   {0, 12, 0, 14, false},  {12, 0, 13, 0, true},  {-12, 0, 57, 0, true},
-                 {0, -10, 0, 84, true},  {10, 12, 70, 12, false}, {10, 12, 10, 95, false}, {1, 12, 70, 13, true}};
-    for (const auto& c : cases) {
-        auto grid = Cover(CoveredCardStrips(71, 96, c.xOffset, c.yOffset), 71, 96);
-        EXPECT_EQ(grid[c.y][c.x] > 0, c.covered) << c.xOffset << "," << c.yOffset << " at " << c.x << "," << c.y;
-    }
-}
-
-TEST(CardStrip, CellsTakeTheirPicturesRankByRank)
-{
-    const int cases[][2] = {{0, 1}, {1, 14}, {2, 27}, {3, 40}, {4, 2}, {5, 15}, {47, 51}, {48, 13}, {51, 52}, {52, 53},
-                            {67, 68}};
-    for (const auto& c : cases)
-        EXPECT_EQ(StripCellResourceId(c[0]), c[1]) << "cell " << c[0];
-    std::vector<int> used(69, 0);
-    for (int cell = 0; cell < stripCells; ++cell)
-        ++used[StripCellResourceId(cell)];
-    EXPECT_EQ(std::vector<int>(used.begin() + 1, used.end()), std::vector<int>(68, 1)) << "each resource once";
-}
-
 } // namespace

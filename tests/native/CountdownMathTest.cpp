@@ -80,17 +80,4 @@ TEST(CountdownSeconds, CountDownFromTheDurationAndWrapRound)
         EXPECT_EQ(SecondsLeft(c.start, c.now, c.duration), c.left) << c.start << " -> " << c.now;
 }
 
-TEST(CountdownWarning, SoundsAtTwentyAndInTheLastTenOnSecondBoundaries)
-{
-    const struct {
-        std::uint32_t seconds, now;
-        bool due;
-    } cases[] = {
-        {20, 5000, true},  {20, 5049, true},  {20, 5050, false}, {20, 5999, false}, {21, 5000, false}, {19, 5000, false},
-        {11, 7000, false}, {10, 7000, true},  {1, 123000, true}, {0, 9010, true},   {90, 9000, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsWarningDue(c.seconds, c.now), c.due) << c.seconds << " s at " << c.now;
-}
-
 } // namespace

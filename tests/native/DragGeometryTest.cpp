@@ -13,32 +13,11 @@ static std::ostream& operator<<(std::ostream& out, const Point& point)
     return out << "(" << point.x << ", " << point.y << ")";
 }
 
-static std::ostream& operator<<(std::ostream& out, DragSize size)
-{
-    return out << size.width << " x " << size.height;
-}
-
-
 namespace {
 
 constexpr int cardWidth = 71;
 constexpr int cardHeight = 96;
 constexpr DragSize oneCard{cardWidth, cardHeight};
-
-TEST(DragImageSize, GrowsByOneOffsetPerExtraCard)
-{
-    const struct {
-        int count, xOffset, yOffset;
-        DragSize size;
-    } cases[] = {
-        {1, 12, 0, {71, 96}},  {2, 12, 0, {83, 96}},   {3, 0, 15, {71, 126}},
-        {3, -12, -20, {95, 136}}, {4, 0, 0, {71, 96}}, {5, 8, 0, {103, 96}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DragImageSize(c.count, c.xOffset, c.yOffset, cardWidth, cardHeight), c.size)
-            << c.count << " cards at (" << c.xOffset << ", " << c.yOffset << ")";
-    }
-}
 
 TEST(GrabOffset, KeepsThePointerOverTheSameSpotOfTheImage)
 {
@@ -58,30 +37,6 @@ TEST(GrabOffset, KeepsThePointerOverTheSameSpotOfTheImage)
         Point grab = GrabOffset(c.pressX, c.pressY, c.regionX, c.regionY, c.xOffset, c.yOffset,
                                     c.cardCount, c.dragCount);
         EXPECT_EQ(grab, c.grab) << c.name;
-    }
-}
-
-// The region's corner and the taken cards inside the drag image: image
-// corner + position inside = region corner + i × offset.
-TEST(DragImageLayout, CardsInsideTheImageMatchTheirPlacesInTheRegion)
-{
-    const struct {
-        std::string name;
-        int count, stayCount, xOffset, yOffset;
-        Point origin;
-        std::vector<Point> taken;
-    } cases[] = {
-        {"one card alone", 1, 0, 0, 15, {0, 0}, {{0, 0}}},
-        {"top 2 of 5 fanned right", 2, 3, 12, 0, {-36, 0}, {{0, 0}, {12, 0}}},
-        {"top 2 of 5 fanned left", 2, 3, -12, 0, {48, 0}, {{12, 0}, {0, 0}}},
-        {"top 3 of 4 fanned up", 3, 1, 0, -20, {0, 60}, {{0, 40}, {0, 20}, {0, 0}}},
-        {"top 1 of 3 fanned down and right", 1, 2, 8, 15, {-16, -30}, {{0, 0}}},
-        {"the last card of a left fan", 1, 0, -12, 0, {0, 0}, {{0, 0}}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RegionOriginInImage(c.count, c.stayCount, c.xOffset, c.yOffset), c.origin) << c.name;
-        for (int i = 0; i < c.count; ++i)
-            EXPECT_EQ(TakenCardPosition(i, c.count, c.xOffset, c.yOffset), c.taken[i]) << c.name << " taken " << i;
     }
 }
 

@@ -1,6 +1,5 @@
 #include "cardlib/CardButton.h"
 #include "cardlib/CardWindow.h"
-#include "cardlib/core/Colour.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +7,11 @@
 namespace {
 
 constexpr COLORREF magenta = RGB(255, 0, 255);
-const Colour face = FaceOf(0x005000);
-const Colour highlight = HighlightOf(FaceOf(0x005000));
-const Colour shadow = ShadowOf(FaceOf(0x005000));
+// The face a tenth of the way to white from the table's green, its frame
+// lines a quarter of the way to white and to black from the face.
+constexpr COLORREF face = 0x26621F;
+constexpr COLORREF highlight = 0x67895B;
+constexpr COLORREF shadow = 0x1B4A17;
 
 // A button of (10, 10)-(110, 40) drawn into a surface: L 10, T 10, R 109, B 39.
 class ButtonPicture : public testing::Test {
@@ -36,7 +37,7 @@ TEST_F(ButtonPicture, RaisedAndSunkenFrames)
     const struct {
         bool raised;
         int x, y;
-        Colour colour;
+        COLORREF colour;
     } cases[] = {
         {true, 10, 38, highlight},   {true, 10, 10, highlight},   {true, 108, 10, highlight},
         {true, 109, 10, 0},          {true, 109, 39, 0},          {true, 10, 39, 0},

@@ -2,7 +2,6 @@
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
-#include "cardlib/core/Colour.h"
 #include "tests/win32/support/LockHolder.h"
 #include "tests/win32/support/TestTable.h"
 
@@ -12,7 +11,7 @@
 
 namespace {
 
-const COLORREF highlight = HighlightOf(FaceOf(0x005000));
+constexpr COLORREF highlight = 0x67895B; // the raised frame on the table's green
 
 std::vector<CardButton*> clicked;
 

@@ -13,25 +13,6 @@ namespace {
 
 constexpr COLORREF tableGreen = 0x005000;
 
-TEST(CardWindowClass, IsRegisteredOnceForAllWindows)
-{
-    {
-        TestTable first(200, 150);
-        TestTable second(200, 150);
-        EXPECT_TRUE(classRegistered);
-        EXPECT_EQ(classRegistrations, 1);
-        char name[32] = {};
-        GetClassNameA(first.Handle(), name, sizeof(name));
-        EXPECT_STREQ(name, "CardWnd32");
-        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
-        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCLP_HBRBACKGROUND), 0) << "the window paints all of itself";
-        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_CBWNDEXTRA), static_cast<LONG_PTR>(sizeof(LONG_PTR)));
-        EXPECT_EQ(GetWindowLongPtrA(first.Handle(), 0), reinterpret_cast<LONG_PTR>(&first.Window()));
-    }
-    TestTable again(200, 150);
-    EXPECT_EQ(classRegistrations, 1);
-}
-
 // Regions 1..3 overlapping at (50, 50); button 10 overlapping region 1
 // and reaching beyond it.
 class PointSearch : public testing::Test {
@@ -165,16 +146,51 @@ TEST(CardWindowRegions, EmptyAllRegionsClearsAndRepaints)
     EXPECT_EQ(screen.CountDifferences(green), 0) << "repainted before it returns";
 }
 
-TEST(CardWindowLifetime, APressDoesNotOutliveItsWindow)
+// The window class, the deck, the palette and the drawing surfaces are
+// made by the first window and shared; they go, a press with them, when the
+// last window goes, and come back with the next one.
+TEST(CardWindowLifetime, SharedClassDeckAndGdiObjectsGoWithTheLastWindow)
 {
+    ASSERT_EQ(windowCount, 0);
+    const long before = GdiObjectsOutstanding();
     {
-        TestTable table(200, 100);
-        table.Window().CreateButton(1, "Go", PushButton, true, 10, 10, 60, 20);
-        table.Press(20, 20);
+        TestTable first(300, 200);
+        const HBITMAP strip = cardStrip.Get();
+        ASSERT_NE(strip, nullptr);
+        TestTable second(300, 200);
+        EXPECT_EQ(cardStrip.Get(), strip) << "a second window does not load the deck again";
+        EXPECT_EQ(windowCount, 2);
+        EXPECT_EQ(classRegistrations, 1);
+        char name[32] = {};
+        GetClassNameA(first.Handle(), name, sizeof(name));
+        EXPECT_STREQ(name, "CardWnd32");
+        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
+        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCLP_HBRBACKGROUND), 0) << "the window paints all of itself";
+        EXPECT_EQ(GetClassLongPtrA(first.Handle(), GCL_CBWNDEXTRA), static_cast<LONG_PTR>(sizeof(LONG_PTR)));
+        EXPECT_EQ(GetWindowLongPtrA(first.Handle(), 0), reinterpret_cast<LONG_PTR>(&first.Window()));
+        for (CardWindow* window : {&first.Window(), &second.Window()}) {
+            window->CreateRegion(1, true, 10, 10, 12, 0)->SetCards(ParseStack("AC 2D 3H"));
+            window->CreateRegion(2, true, 150, 10, 0, 0);
+            window->CreateButton(3, "Go", PushButton, true, 10, 150, 60, 20);
+            window->SetBackgroundColour(0x644000);
+            window->Redraw();
+        }
+        first.Window().FindRegion(1)->MoveCards(first.Window().FindRegion(2), 2, false);
+        first.Press(20, 160);
         ASSERT_NE(pressedButton, nullptr);
+        EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted while alive";
     }
+    EXPECT_EQ(windowCount, 0);
     EXPECT_EQ(pressedButton, nullptr);
     EXPECT_EQ(dragRegion, nullptr);
+    EXPECT_EQ(GdiObjectsOutstanding(), before);
+    for (HGDIOBJ gone : {static_cast<HGDIOBJ>(cardStrip.Get()), static_cast<HGDIOBJ>(libraryPalette.Get()),
+                         static_cast<HGDIOBJ>(sharedSurface.Get()), static_cast<HGDIOBJ>(emptyPlaceImage.Get())})
+        EXPECT_EQ(gone, nullptr);
+    EXPECT_EQ(cardWidth, 0);
+    TestTable again(100, 100);
+    EXPECT_EQ(cardWidth, 71);
+    EXPECT_EQ(classRegistrations, 1);
 }
 
 } // namespace

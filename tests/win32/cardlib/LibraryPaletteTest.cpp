@@ -77,29 +77,4 @@ TEST(Palette, TenEntriesSelectedForADrawingAndPutBack)
     EXPECT_EQ(GetCurrentObject(surface.Context(), OBJ_PAL), before) << "Paint restores the palette";
 }
 
-TEST(SharedResources, AllGdiObjectsGoWithTheLastWindow)
-{
-    ASSERT_EQ(windowCount, 0);
-    long before = GdiObjectsOutstanding();
-    {
-        TestTable first(300, 200);
-        TestTable second(300, 200);
-        for (CardWindow* window : {&first.Window(), &second.Window()}) {
-            window->CreateRegion(1, true, 10, 10, 12, 0)->SetCards(ParseStack("AC 2D 3H"));
-            window->CreateRegion(2, true, 150, 10, 0, 0);
-            window->CreateButton(3, "Go", PushButton, true, 10, 150, 60, 20);
-            window->SetBackgroundColour(0x644000);
-            window->Redraw();
-        }
-        MemorySurface surface(300, 200);
-        first.PaintInto(surface);
-        first.Window().FindRegion(1)->MoveCards(first.Window().FindRegion(2), 2, false);
-        EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted while alive";
-    }
-    EXPECT_EQ(GdiObjectsOutstanding(), before);
-    EXPECT_EQ(libraryPalette.Get(), nullptr);
-    EXPECT_EQ(sharedSurface.Get(), nullptr);
-    EXPECT_EQ(emptyPlaceImage.Get(), nullptr);
-}
-
 } // namespace

@@ -1,6 +1,6 @@
 // The press, the moves and the release as the window hands them on: what a
-// press takes into the hand, the cursor nudge and the mouse capture, presses
-// that start nothing, and the pauses of programmatic slides.
+// press takes into the hand, the cursor nudge and the mouse capture, and
+// presses that start nothing.
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/GdiHolders.h"
@@ -192,32 +192,6 @@ TEST(DragPress, NothingIsLeftBehindInTheDrawingSystem)
     ASSERT_TRUE(source->MoveCards(target, 2, true));
     EXPECT_EQ(StackText(*target->Cards()), "2C 3C");
     EXPECT_EQ(GdiObjectsOutstanding(), outstanding);
-}
-
-// A frame per step, 10 ms between two frames; one frame (no pause) for a
-// slide to the same place; none without animation.
-TEST(AnimatedMove, PausesTenMillisecondsBetweenFrames)
-{
-    const struct {
-        int step;
-        POINT to;
-        bool animate;
-        std::size_t sleeps;
-    } cases[] = {{32, {340, 20}, true, 9}, {32, {341, 20}, true, 10}, {80, {20, 340}, true, 3},
-                 {40, {212, 276}, true, 7}, {32, {20, 20}, true, 0},  {32, {340, 20}, false, 0}};
-    for (const auto& c : cases) {
-        FakePlatform platform;
-        ScopedPlatform installed(platform);
-        TestTable table(500, 400);
-        CardRegion* source = table.Window().CreateRegion(1, true, 20, 20, 0, 0);
-        source->SetCards(ParseStack("QC KC"));
-        CardRegion* target = table.Window().CreateRegion(2, true, c.to.x, c.to.y, 0, 0);
-        SetAnimationStep(c.step);
-        ASSERT_TRUE(source->MoveCards(target, 1, c.animate));
-        SetAnimationStep(32);
-        EXPECT_EQ(platform.sleeps, std::vector<std::uint32_t>(c.sleeps, 10)) << c.step << " to " << c.to.x;
-        EXPECT_EQ(StackText(*target->Cards()), "KC");
-    }
 }
 
 } // namespace

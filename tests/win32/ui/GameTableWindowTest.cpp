@@ -91,28 +91,4 @@ TEST_F(GameTableWindowTest, PartialRedrawLeavesPanelsBarAndBannerAlone)
         EXPECT_EQ(pixels.Pixel(p.x, p.y) != RGB(255, 0, 0), p.repainted) << "(" << p.x << ", " << p.y << ")";
 }
 
-// The bar's used-up strip in dark blue, the rest in colour, numbers in both
-// panels, on either picture family.
-TEST_F(GameTableWindowTest, RunningCountdownAndNumberedPanelsOnTheTable)
-{
-    for (Colour colour : {0x00644000u, 0x00E9B185u}) {
-        table.SetBackgroundColour(colour);
-        PumpMessagesFor(0);
-        table.SetLevel(4);
-        table.SetCardsRemaining(22);
-        table.Clock().SetDuration(150);
-        platform.now = 10000;
-        table.Clock().Start();
-        for (std::uint32_t elapsed : {50000u, 60000u}) {
-            platform.now = 10000 + elapsed;
-            SendMessageA(table.Clock().Window(), WM_TIMER, 10, 0);
-        }
-        MemorySurface pixels(Table());
-        EXPECT_EQ(pixels.Pixel(678, 10 + 150), 0x00644000u);
-        EXPECT_NE(pixels.Pixel(678, 10 + 300), 0x00644000u);
-        EXPECT_GT(pixels.CountOf(0x00FE1414, 428, 10, 482, 75), 20);
-        EXPECT_GT(pixels.CountOf(0x00FE1414, 593, 10, 647, 75), 20);
-    }
-}
-
 } // namespace

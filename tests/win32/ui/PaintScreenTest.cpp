@@ -161,27 +161,6 @@ TEST_F(PaintScreenTest, GameOverCheckerboardAndBlackTitle)
     EXPECT_EQ(RowsOf(screen, 0x0000FFFF, 0, height).first, -1); // no level lines
 }
 
-// The highlight colour where x + y is even, counted from the context's
-// origin, inside the rectangle only.
-TEST(StippleRect, HighlightWhereXPlusYIsEven)
-{
-    const COLORREF ground = RGB(10, 120, 30);
-    const RECT cases[] = {{0, 0, 40, 30}, {3, 5, 22, 17}, {7, 0, 8, 1}};
-    for (const RECT& area : cases) {
-        MemorySurface surface(48, 36);
-        surface.Fill(ground);
-        StippleRect(surface.Context(), area);
-        int wrong = 0;
-        for (int y = 0; y < 36; ++y)
-            for (int x = 0; x < 48; ++x) {
-                POINT p = {x, y};
-                bool lit = PtInRect(&area, p) && (x + y) % 2 == 0;
-                wrong += surface.Pixel(x, y) == (lit ? GetSysColor(COLOR_HIGHLIGHT) : ground) ? 0 : 1;
-            }
-        EXPECT_EQ(wrong, 0) << area.left << "," << area.top;
-    }
-}
-
 // The prompt is erased by copying the rendered screen over twice its
 // measured width in the default font, centred, five rows taller than it.
 TEST(Prompt, ErasedFromTheRenderedScreen)

@@ -76,29 +76,4 @@ TEST(StaticChild, ReachesItsObjectUntilTheHolderGoesThenDetachesAsAsked)
     }
 }
 
-// A window whose user data names another object by now is left as it is.
-TEST(StaticChild, LeavesAWindowThatNoLongerNamesItsObject)
-{
-    TestHost host(200, 100);
-    Listener listener;
-    Listener other;
-    HWND window = nullptr;
-    LONG_PTR ours = 0;
-    {
-        StaticChild child;
-        ASSERT_TRUE(child.Create(host.Handle(), WS_CHILD, 0, 0, 10, 10, &listener, &ListenerProcedure,
-                                 StaticChild::AfterDetach::RestoreStatic));
-        window = child.Window();
-        other.staticProcedure = child.StaticProcedure();
-        ours = ProcedureOf(window);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&other));
-        EXPECT_FALSE(child.IsAttached());
-    }
-    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&other));
-    EXPECT_EQ(ProcedureOf(window), ours);
-    EXPECT_EQ(SendMessageA(window, probe, 0, 0), answered);
-    EXPECT_EQ(other.probes, 1);
-    DestroyWindow(window);
-}
-
 } // namespace

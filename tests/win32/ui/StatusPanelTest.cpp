@@ -2,7 +2,6 @@
 #include "res/ResourceIds.h"
 #include "tests/win32/ui/TableFixture.h"
 #include "ui/StatusPanel.h"
-#include "ui/core/PanelLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -69,39 +68,58 @@ TEST_F(StatusPanelTest, LabelBandAndOvalClipOfThePicture)
     EXPECT_EQ(picture.Pixel(0, 0), pictureBlue);
 }
 
-// The number's leftmost ink lies where the placement puts text of its
-// measured width (up to its first ink column); three digits are centred
-// over the panel and cut at its left edge instead of landing far outside.
-// -1 takes the number away and leaves the picture.
+// The first and last columns and the top row where a surface differs from `bare`.
+struct Ink {
+    int first = 1000, last = -1, top = 1000;
+};
+Ink InkOf(const MemorySurface& pixels, const MemorySurface& bare)
+{
+    Ink ink;
+    for (int y = 0; y < pixels.Height(); ++y)
+        for (int x = 0; x < pixels.Width(); ++x)
+            if (pixels.Pixel(x, y) != bare.Pixel(x, y)) {
+                ink = {std::min(ink.first, x), std::max(ink.last, x), std::min(ink.top, y)};
+            }
+    return ink;
+}
+
+// The number is measured in the panel's own default font; text of that
+// width is centred over the picture, one digit 2 pixels left of centre,
+// more 2 pixels right (signed: three digits start left of the panel and are
+// cut at its edge), 43 rows down, in bold Verdana 22. The right end of its
+// ink is compared with the same text drawn by the test at a known place,
+// with a pixel of slack for rendering; -1 takes the number away.
 TEST_F(StatusPanelTest, NumberPlacementForOneTwoAndThreeDigitsAndNoneForMinusOne)
 {
-    for (int value : {7, 42, 123, -1}) {
-        MemorySurface pixels = Show(pictureBlue, value);
+    const MemorySurface bare = Show(pictureBlue, -1);
+    EXPECT_EQ(panel.Value(), -1);
+    GdiObject<HFONT> font(CreateFontA(22, 0, 0, 0, 700, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Verdana"));
+    for (int value : {7, 42, 123}) {
+        const MemorySurface pixels = Show(pictureBlue, value);
+        EXPECT_EQ(panel.Value(), value);
         const std::string text = std::to_string(value);
+        const int characters = static_cast<int>(text.size());
         SIZE measured = {};
         HDC dc = GetDC(panel.Window());
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &measured);
+        GetTextExtentPoint32A(dc, text.c_str(), characters, &measured);
         ReleaseDC(panel.Window(), dc);
-        const int origin = panel::NumberOrigin(54, 45, static_cast<int>(text.size()), measured.cx).x;
-        int count = 0, left = 1000, top = 1000;
-        for (int y = 0; y < 65; ++y)
-            for (int x = 0; x < 54; ++x)
-                if (pixels.Pixel(x, y) == numberColour) {
-                    ++count;
-                    left = std::min(left, x);
-                    top = std::min(top, y);
-                }
-        EXPECT_EQ(panel.Value(), value);
-        if (value < 0) {
-            EXPECT_EQ(count, 0);
-            EXPECT_EQ(pixels.Pixel(0, 40), picture.Pixel(0, 10));
-            continue;
-        }
-        EXPECT_GT(count, 20) << value;
-        EXPECT_GE(top, 43) << value;
-        EXPECT_GE(left, std::max(origin, 0)) << value;
-        EXPECT_LE(left, std::max(origin, 0) + (origin < 0 ? 2 : 4)) << value;
+        const int origin = (54 - characters * static_cast<int>(measured.cx)) / 2 + (characters >= 2 ? 2 : -2);
+        MemorySurface reference(120, 65), blank(120, 65);
+        reference.Fill(pictureBlue);
+        blank.Fill(pictureBlue);
+        ScopedSelect selected(reference.Context(), font.Get());
+        SetBkMode(reference.Context(), TRANSPARENT);
+        SetTextColor(reference.Context(), numberColour);
+        TextOutA(reference.Context(), 40, 10, text.c_str(), characters);
+        const Ink drawn = InkOf(reference, blank);
+        const Ink ink = InkOf(pixels, bare);
+        EXPECT_GT(pixels.CountOf(numberColour, 0, 0, 54, 65), 20) << value;
+        EXPECT_NEAR(ink.last, origin + drawn.last - 40, 1) << value << " measured " << measured.cx;
+        EXPECT_NEAR(ink.top, 43 + drawn.top - 10, 1) << value;
     }
+    panel.SetValue(7); // shows at once, without the host's repaint
+    const MemorySurface direct(panel.Window());
+    EXPECT_EQ(direct.CountDifferences(Show(pictureBlue, 7)), 0);
 }
 
 // A label too long for the panel is refused and the old one kept.
