@@ -13,3 +13,14 @@
 #define IDW_WARNING 130
 #define IDW_DEAL 137
 #define IDW_GAME_OVER 138
+
+// The main window's menu, its accelerator keys and their commands.
+#define IDM_MAIN 101
+#define IDA_MAIN 108
+#define IDC_NEW_GAME 40001
+#define IDC_EXIT 40002
+#define IDC_UNDO 40003
+#define IDC_BACKGROUND 40004
+#define IDC_EASY 40005
+#define IDC_NORMAL 40006
+#define IDC_HELP_CONTENTS 40007
