@@ -13,9 +13,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_BAR_CLASSES;
     InitCommonControlsEx(&controls);
-    // "/seed N" replays the same shuffles; otherwise every start differs.
-    const std::optional<std::uint32_t> seed = SeedOption(commandLine);
-    SeedRandom(seed ? *seed : GetTickCount());
+    // "/seed N" holds the generator's sequence for the whole run, so every
+    // deal repeats; otherwise the clock seeds it and every start differs.
+    if (const std::optional<std::uint32_t> seed = SeedOption(commandLine))
+        HoldSeed(*seed);
+    else
+        SeedRandom(GetTickCount());
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
 
     AppHolder holder;
