@@ -66,6 +66,7 @@ e2e_found_table() {
 # Starts Wexa.exe from a build's bin folder with the given arguments and
 # waits for its window and table; ends the test when they never show.
 e2e_start() { # bin folder, arguments...
+    e2e_program="Z:$(cd "$1" && pwd | tr / '\\')\\Wexa.exe"
     "$e2e_root/tools/wine-run.sh" "$1/Wexa.exe" "${@:2}" </dev/null >/dev/null 2>&1 &
     e2e_pid=$!
     if ! e2e_until 60 e2e_found_window || ! e2e_until 60 e2e_found_table; then
@@ -104,9 +105,12 @@ menu_open() {
     [ -n "$menu" ]
 }
 
+# Closes the program as a player would; one stuck behind a box is ended by
+# its process id (Wine runs it as a process of its own beside the loader).
 e2e_finish() {
     if [ -n "$e2e_pid" ]; then
-        kill "$e2e_pid" 2>/dev/null
+        e2e_found_window && e2e_exit
+        ps -eo pid=,args= | P=$e2e_program awk 'index($0, ENVIRON["P"]) { print $1 }' | xargs -r kill 2>/dev/null
         wait "$e2e_pid" 2>/dev/null
     fi
     echo "e2e: $((e2e_checks - e2e_failures)) passed, $e2e_failures failed; screenshots in $shots"
