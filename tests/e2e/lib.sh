@@ -69,11 +69,8 @@ e2e_start() { # bin folder, arguments...
     e2e_program="Z:$(cd "$1" && pwd | tr / '\\')\\Wexa.exe"
     "$e2e_root/tools/wine-run.sh" "$1/Wexa.exe" "${@:2}" </dev/null >/dev/null 2>&1 &
     e2e_pid=$!
-    if ! e2e_until 60 e2e_found_window || ! e2e_until 60 e2e_found_table; then
-        e2e_check "the program shows its window and table" yes no
-        e2e_finish
-        exit 1
-    fi
+    e2e_until 60 e2e_found_window && e2e_until 60 e2e_found_table ||
+        e2e_give_up "the program shows its window and table"
 }
 
 # The introduction's blinking "click to continue..." is on screen (white
@@ -81,9 +78,11 @@ e2e_start() { # bin folder, arguments...
 prompt_shown() { e2e_shot intro; [ "$(count ffffff $((W / 2 - 80)) $((H / 3 + H / 2)) 160 24)" -gt 40 ]; }
 # Clicks the introduction away once its prompt shows.
 e2e_pass_intro() {
-    e2e_until 60 prompt_shown || e2e_check "the introduction asks for a click" yes no
+    e2e_until 60 prompt_shown || e2e_give_up "the introduction asks for a click"
     click $((W / 2)) $((H / 2))
 }
+# A state that never came: nothing after it can be checked.
+e2e_give_up() { e2e_check "$1" yes no; e2e_finish; exit 1; }
 
 # Ends the program: WM_CLOSE through the menu's Exit (keyboard), then waits for the window to go.
 window_gone() { ! xdotool search --onlyvisible --name '^Wexa$' >/dev/null 2>&1; }

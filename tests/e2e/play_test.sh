@@ -11,8 +11,7 @@ e2e_start "$1" /seed 1
 e2e_pass_intro
 # The deal ends with the bottom row's last card, place 28 at (573, 370).
 dealt() { e2e_shot deal; [ "$(at 608 371)" = ffffff ]; }
-e2e_until 60 dealt
-e2e_check "the deal fills the triangle's last place" ffffff "$(at 608 371)"
+e2e_until 60 dealt || e2e_give_up "the deal fills the triangle's last place"
 
 # The label's white ink, leftmost and rightmost column, over the cards
 # panel, whose 54-pixel picture starts 278 pixels left of the right edge.
