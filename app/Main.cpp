@@ -1,16 +1,37 @@
-#include "app/Showcase.h"
+#include "app/MainWindow.h"
+#include "app/core/CommandLine.h"
+#include "cardlib/core/Random.h"
+#include "game/AppHolder.h"
+#include "res/ResourceIds.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
-    Showcase showcase;
-    if (!showcase.Create(instance, showCommand)) {
-        MessageBoxA(nullptr, "Unable to initialize. Quitting...", "Wexa", MB_OK | MB_ICONERROR);
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
+    // "/seed N" holds the generator's sequence for the whole run, so every
+    // deal repeats; otherwise the clock seeds it and every start differs.
+    if (const std::optional<std::uint32_t> seed = SeedOption(commandLine))
+        HoldSeed(*seed);
+    else
+        SeedRandom(GetTickCount());
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN));
+
+    AppHolder holder;
+    MainWindow mainWindow(holder);
+    if (!MainWindow::Register(instance) || !mainWindow.Create(instance))
         return 1;
-    }
-    MSG message;
+    ShowWindow(mainWindow.Handle(), showCommand);
+    UpdateWindow(mainWindow.Handle());
+
+    MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(mainWindow.Handle(), accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

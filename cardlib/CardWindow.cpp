@@ -17,7 +17,9 @@ const char* const className = "CardWnd32";
 
 CardWindow::CardWindow()
 {
-    SeedRandom(Platform().TickCount());
+    // A held seed (a replayed run) keeps its sequence.
+    if (!IsSeedHeld())
+        SeedRandom(Platform().TickCount());
     if (InterlockedIncrement(&windowCount) == 1)
         MakeSharedResources(backgroundColour);
     if (classRegistered)

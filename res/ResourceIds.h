@@ -24,3 +24,14 @@
 #define IDR_HELP_TEXT 134
 #define IDD_HELP_VIEWER 135
 #define IDC_HELP_TEXT 1001
+
+// The main window's menu, its accelerator keys and their commands.
+#define IDM_MAIN 101
+#define IDA_MAIN 108
+#define IDC_NEW_GAME 40001
+#define IDC_EXIT 40002
+#define IDC_UNDO 40003
+#define IDC_BACKGROUND 40004
+#define IDC_EASY 40005
+#define IDC_NORMAL 40006
+#define IDC_HELP_CONTENTS 40007

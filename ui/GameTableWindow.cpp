@@ -76,8 +76,8 @@ void GameTableWindow::OnSize(int width, int height)
         LayOutTableChildren(width, height, cardWidth, cardHeight, bannerSize.cx, bannerSize.cy);
     MoveTo(clock.Window(), places.clock);
     MoveTo(banner.Window(), places.banner);
-    MoveTo(cardsPanel.Window(), places.cardsPanel);
-    MoveTo(levelPanel.Window(), places.levelPanel);
+    cardsPanel.Place(places.cardsPanel);
+    levelPanel.Place(places.levelPanel);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 

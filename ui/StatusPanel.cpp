@@ -42,6 +42,21 @@ void StatusPanel::Repaint()
     UpdateWindow(Window());
 }
 
+void StatusPanel::Place(const Rect& pictureArea)
+{
+    WindowContext screen(nullptr);
+    int labelWidth = 0;
+    if (labelFont) {
+        ScopedSelect selected(screen.Get(), labelFont.Get());
+        SIZE measured = {};
+        GetTextExtentPoint32A(screen.Get(), label, static_cast<int>(std::strlen(label)), &measured);
+        labelWidth = measured.cx;
+    }
+    const Rect place = panel::WidenedForLabel(pictureArea, labelWidth);
+    pictureLeft = pictureArea.left - place.left;
+    MoveWindow(Window(), place.left, place.top, place.Width(), place.Height(), TRUE);
+}
+
 LRESULT CALLBACK StatusPanel::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* panelObject = StaticChild::ObjectOf<StatusPanel>(window);
@@ -78,10 +93,11 @@ void StatusPanel::PaintPicture(HDC context)
     GdiObject<HRGN> oval;
     if (panel::ClipsPicture(colour)) {
         const Rect clip = panel::PictureClip(imageWidth, imageHeight);
-        oval.Reset(CreateRoundRectRgn(clip.left, clip.top, clip.right, clip.bottom, imageWidth, imageHeight));
+        oval.Reset(CreateRoundRectRgn(pictureLeft + clip.left, clip.top, pictureLeft + clip.right, clip.bottom,
+                                      imageWidth, imageHeight));
         SelectClipRgn(context, oval.Get());
     }
-    BitBlt(context, 0, panel::pictureTop, imageWidth, imageHeight, image.Context(), 0, 0, SRCCOPY);
+    BitBlt(context, pictureLeft, panel::pictureTop, imageWidth, imageHeight, image.Context(), 0, 0, SRCCOPY);
     SelectClipRgn(context, nullptr);
 }
 
@@ -99,7 +115,7 @@ void StatusPanel::PaintNumber(HDC context)
     ScopedSelect selected(context, font);
     SetBkMode(context, TRANSPARENT);
     COLORREF previousColour = SetTextColor(context, panel::numberColour);
-    ExtTextOutA(context, at.x, at.y, 0, nullptr, text.c_str(), static_cast<UINT>(characters), nullptr);
+    ExtTextOutA(context, pictureLeft + at.x, at.y, 0, nullptr, text.c_str(), static_cast<UINT>(characters), nullptr);
     SetTextColor(context, previousColour);
     SetBkMode(context, OPAQUE);
 }

@@ -3,6 +3,7 @@
 #include "ui/OffscreenImage.h"
 #include "ui/StaticChild.h"
 #include "cardlib/GdiHolders.h"
+#include "cardlib/core/Geometry.h"
 
 #include <windows.h>
 
@@ -30,6 +31,11 @@ public:
     // Taken at the next paint; the table repaints everything after a colour change.
     void SetColour(std::uint32_t tableColour) { colour = tableColour; }
     void Repaint();
+    // Moves the panel so that its picture fills `pictureArea` (54 pixels
+    // wide on the game's table) and widens the window evenly on both sides
+    // when the label is wider than that, so the label shows whole, centred
+    // over the picture.
+    void Place(const Rect& pictureArea);
 
     HWND Window() const { return child.Window(); }
     const char* Label() const { return label; }
@@ -44,6 +50,7 @@ private:
     OffscreenImage image; // bitmap 120
     int width = 0;
     int height = 0;
+    int pictureLeft = 0; // where the picture starts in a window widened for its label
     GdiObject<HFONT> labelFont;
     GdiObject<HFONT> valueFont;
     char label[32] = {};

@@ -1,143 +1,117 @@
 # Sourced by the end-to-end tests: start the real program under Wine on the
-# test display, find its window, look at its pixels, and send it input.
-# Expects DISPLAY and WINEPREFIX set (tools/test.sh does that).
+# test display, wait for what the player would see, look at its pixels and
+# send it input. Expects DISPLAY and WINEPREFIX set (tools/test.sh does that).
+# Every wait polls for a visible state, with a generous upper bound.
 
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+shots=${WEXA_SHOTS:-$(mktemp -d)}
 e2e_failures=0
 e2e_checks=0
-e2e_shot=""
 e2e_pid=""
-e2e_window=""
-
-e2e_fail() {
-    echo "FAIL: $*" >&2
-    e2e_checks=$((e2e_checks + 1))
-    e2e_failures=$((e2e_failures + 1))
-}
+table=85b1e9 # the default table colour, 0x00E9B185
 
 e2e_check() { # description, expected, actual
+    e2e_checks=$((e2e_checks + 1))
     if [ "$2" = "$3" ]; then
-        e2e_checks=$((e2e_checks + 1))
         echo "ok: $1"
     else
-        e2e_fail "$1: expected '$2', got '$3'"
+        echo "FAIL: $1: expected '$2', got '$3'" >&2
+        e2e_failures=$((e2e_failures + 1))
     fi
 }
 
-# Starts a Windows program (path, arguments...) in the background.
-e2e_start() {
-    "$e2e_root/tools/wine-run.sh" "$@" </dev/null >/dev/null 2>&1 &
-    e2e_pid=$!
-}
-
-# Waits for a top-level window whose title is exactly the given text; keeps
-# its X id in e2e_window.
-e2e_wait_window() {
-    local title=$1 id tries
-    for tries in $(seq 1 150); do
-        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            e2e_window=$id
-            return 0
-        fi
+# Runs a command every 0.2 s until it succeeds; fails after the bound (seconds).
+e2e_until() { # bound, command...
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
         sleep 0.2
     done
-    return 1
 }
 
-# Takes a screenshot of the whole screen into a PNG file; remembers it for e2e_pixel.
-e2e_screenshot() {
-    e2e_shot=$1
-    import -display "$DISPLAY" -window root "$e2e_shot"
-}
+e2e_reg() { "$e2e_root/tools/wine-run.sh" reg "$@" 2>/dev/null | tr -d '\r'; }
 
-# Prints the pixel at screen (x, y) of the last screenshot as rrggbb.
-e2e_pixel() {
-    convert "$e2e_shot" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6 | tr "A-F" "a-f"
+# Screenshot of the whole screen into $shots/NAME.png, kept for the probes below.
+e2e_shot() { e2e_last=$shots/$1.png; import -display "$DISPLAY" -window root "$e2e_last"; }
+# The pixel at a table point of the last screenshot, as rrggbb.
+at() { convert "$e2e_last" -format "%[hex:p{$((ox + $1)),$((oy + $2))}]" info: 2>/dev/null | cut -c1-6 | tr A-F a-f; }
+# How many pixels of a colour lie in a table rectangle of the last screenshot.
+count() { # colour x y width height
+    convert "$e2e_last" -crop "$4x$5+$((ox + $2))+$((oy + $3))" +repage -format %c histogram:info:- |
+        awk -v c="$1" 'tolower($0) ~ "#" c { n += $1 } END { print n + 0 }'
 }
+# A table rectangle of the last screenshot as text, to compare two states.
+area() { convert "$e2e_last" -crop "$3x$4+$((ox + $1))+$((oy + $2))" +repage txt:- | md5sum | cut -c1-32; }
+click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1; }
 
-# Finds the top-left corner of the table's client area on screen in the last
-# screenshot, inside the window e2e_window: the first pixel of the table
-# colour down a column that only the table crosses near the top, then along
-# a row just below the table's top edge. Prints "x y".
-e2e_table_origin() {
-    local colour=$1 column=$2 X=0 Y=0 WIDTH HEIGHT SCREEN WINDOW x y
-    eval "$(xdotool getwindowgeometry --shell "$e2e_window" 2>/dev/null)"
-    for y in $(seq "$Y" $((Y + 80))); do
-        [ "$(e2e_pixel $((X + column)) "$y")" = "$colour" ] && break
-    done
-    for x in $(seq "$X" $((X + 40))); do
-        [ "$(e2e_pixel "$x" "$((y + 2))")" = "$colour" ] && break
-    done
-    echo "$x $y"
-}
-
-# Takes screenshots until the table shows: the table colour at the given
-# table-relative point once the table's origin is found. Sets ox and oy.
-e2e_wait_table() { # shot file, colour, probe column, x, y
-    local tries
-    for tries in $(seq 1 20); do
-        e2e_screenshot "$1"
-        read -r ox oy < <(e2e_table_origin "$2" "$3")
-        [ "$(e2e_pixel $((ox + $4)) $((oy + $5)))" = "$2" ] && return 0
-        sleep 0.5
+e2e_geometry() { eval "$(xdotool getwindowgeometry --shell "$e2e_window" 2>/dev/null)"; }
+e2e_found_window() { e2e_window=$(xdotool search --onlyvisible --name '^Wexa$' 2>/dev/null | head -n 1); [ -n "$e2e_window" ]; }
+# The table's client area: inside the window's 1-pixel border, below the
+# menu bar and inside the table's own 2-pixel sunken edge, whose inner dark
+# line ends where the table begins. Sets ox, oy, W and H.
+e2e_found_table() {
+    local y
+    e2e_geometry
+    e2e_shot start
+    for y in $(seq "$Y" $((Y + 60))); do
+        if [ "$(ox=$((X + 100)) oy=$y at 0 0)" = 6a6a6a ]; then
+            ox=$((X + 3)) oy=$((y + 1)) W=$((WIDTH - 6)) H=$((Y + HEIGHT - 3 - y - 1))
+            return 0
+        fi
     done
     return 1
 }
 
-# Takes screenshots until a table point shows the expected colour or about
-# five seconds have passed (a loaded machine may lag behind the input).
-e2e_await_table_pixel() { # shot file, x, y, expected
-    local tries
-    for tries in $(seq 1 20); do
-        e2e_screenshot "$1"
-        [ "$(e2e_table_pixel "$2" "$3")" = "$4" ] && return 0
-        sleep 0.25
-    done
-    return 1
+# Starts Wexa.exe from a build's bin folder with the given arguments and
+# waits for its window and table; ends the test when they never show.
+e2e_start() { # bin folder, arguments...
+    e2e_program="Z:$(cd "$1" && pwd | tr / '\\')\\Wexa.exe"
+    "$e2e_root/tools/wine-run.sh" "$1/Wexa.exe" "${@:2}" </dev/null >/dev/null 2>&1 &
+    e2e_pid=$!
+    e2e_until 60 e2e_found_window && e2e_until 60 e2e_found_table ||
+        e2e_give_up "the program shows its window and table"
 }
 
-# Starts the program from a build's bin folder and waits until its table
-# shows in its default colour; the first screenshot goes to the given file.
-# Sets table (the colour as rrggbb), ox and oy. Ends the test when the
-# program never shows.
-e2e_start_program() { # bin folder, first screenshot
-    table=85b1e9 # the default table colour, 0x00E9B185
-    e2e_start "$1/Wexa.exe"
-    if ! e2e_wait_window Wexa; then
-        e2e_fail "no window titled Wexa appeared"
-        e2e_finish
-        exit 1
-    fi
-    e2e_wait_table "$2" "$table" 380 350 180 || e2e_fail "the table never showed"
+# The introduction's blinking "click to continue..." is on screen (white
+# ink where it is drawn, centred 5/6 of the way down).
+prompt_shown() { e2e_shot intro; [ "$(count ffffff $((W / 2 - 80)) $((H / 3 + H / 2)) 160 24)" -gt 40 ]; }
+# Clicks the introduction away once its prompt shows.
+e2e_pass_intro() {
+    e2e_until 60 prompt_shown || e2e_give_up "the introduction asks for a click"
+    click $((W / 2)) $((H / 2))
 }
+# A state that never came: nothing after it can be checked.
+e2e_give_up() { e2e_check "$1" yes no; e2e_finish; exit 1; }
 
-# The pixel at a point of the table in the last screenshot.
-e2e_table_pixel() {
-    e2e_pixel $((ox + $1)) $((oy + $2))
-}
-
-# Presses the left button at a table point, moves in steps to another and
-# keeps the button down.
-e2e_press_and_move() { # x0 y0 x1 y1 steps
-    local i
-    xdotool mousemove $((ox + $1)) $((oy + $2)) mousedown 1
-    for i in $(seq 1 "$5"); do
-        xdotool mousemove $((ox + $1 + ($3 - $1) * i / $5)) $((oy + $2 + ($4 - $2) * i / $5))
-        sleep 0.02
-    done
-}
-
-e2e_stop() {
-    if [ -n "$e2e_pid" ]; then
-        kill "$e2e_pid" 2>/dev/null
-        wait "$e2e_pid" 2>/dev/null
-    fi
+# Ends the program: WM_CLOSE through the menu's Exit (keyboard), then waits for the window to go.
+window_gone() { ! xdotool search --onlyvisible --name '^Wexa$' >/dev/null 2>&1; }
+e2e_exit() {
+    xdotool mousemove $((X + 25)) $((Y + 10)) click 1
+    e2e_until 60 menu_open && xdotool key e
+    e2e_until 60 window_gone || e2e_check "Exit closes the window" yes no
+    wait "$e2e_pid" 2>/dev/null
     e2e_pid=""
 }
+# The "Game" menu's drop-down is open: the one visible window besides ours
+# and the root; keeps its X id in menu.
+menu_open() {
+    menu=$(xdotool search --onlyvisible --name '^$' 2>/dev/null | while read -r w; do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)"
+        [ "$WIDTH" -lt 400 ] && echo "$w"
+    done | head -n 1)
+    e2e_geometry
+    [ -n "$menu" ]
+}
 
+# Closes the program as a player would; one stuck behind a box is ended by
+# its process id (Wine runs it as a process of its own beside the loader).
 e2e_finish() {
-    e2e_stop
-    echo "e2e: $((e2e_checks - e2e_failures)) passed, $e2e_failures failed"
+    if [ -n "$e2e_pid" ]; then
+        e2e_found_window && e2e_exit
+        ps -eo pid=,args= | P=$e2e_program awk 'index($0, ENVIRON["P"]) { print $1 }' | xargs -r kill 2>/dev/null
+        wait "$e2e_pid" 2>/dev/null
+    fi
+    echo "e2e: $((e2e_checks - e2e_failures)) passed, $e2e_failures failed; screenshots in $shots"
     [ "$e2e_failures" -eq 0 ]
 }

@@ -30,6 +30,15 @@ Point LabelOrigin(int panelWidth, int textWidth, int textHeight)
     return {panelWidth / 2 - textWidth / 2, textHeight / 2};
 }
 
+Rect WidenedForLabel(const Rect& pictureArea, int labelWidth)
+{
+    const int needed = labelWidth + 2;
+    if (needed <= pictureArea.Width())
+        return pictureArea;
+    const int side = (needed - pictureArea.Width() + 1) / 2;
+    return {pictureArea.left - side, pictureArea.top, pictureArea.right + side, pictureArea.bottom};
+}
+
 bool FitsLabel(const char* text) { return text && std::strlen(text) <= labelCapacity; }
 
 } // namespace panel

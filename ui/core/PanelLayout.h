@@ -37,6 +37,12 @@ Rect LabelBand(int panelWidth, int textHeight);
 // Top left of the label: centred, half a line down.
 Point LabelOrigin(int panelWidth, int textWidth, int textHeight);
 
+// The panel's window for a picture placed at `pictureArea` and a label
+// `labelWidth` pixels wide: the picture's own place when the label fits in
+// it (with a pixel to spare on each side), else as wide as the label needs,
+// widened evenly on both sides so the label stays centred over the picture.
+Rect WidenedForLabel(const Rect& pictureArea, int labelWidth);
+
 // A label longer than the panel can hold is refused, not cut.
 bool FitsLabel(const char* text);
 

@@ -1,0 +1,60 @@
+#include "app/Settings.h"
+
+namespace {
+
+const char settingsKey[] = "Software\\Halverin\\Wexa";
+const char colourValue[] = "bgcolor";
+const char difficultyValue[] = "difficulty";
+
+HKEY OpenSettingsKey(REGSAM access)
+{
+    HKEY key = nullptr;
+    char noClass[] = "";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, settingsKey, 0, noClass, 0, access, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+// Leaves `value` alone unless exactly four bytes were read.
+void ReadValue(HKEY key, const char* name, DWORD& value)
+{
+    DWORD read = 0;
+    DWORD size = sizeof(read);
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&read), &size) == ERROR_SUCCESS &&
+        size == sizeof(read))
+        value = read;
+}
+
+void WriteValue(HKEY key, const char* name, DWORD value)
+{
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+}
+
+} // namespace
+
+Settings LoadSettings()
+{
+    Settings settings;
+    HKEY key = OpenSettingsKey(KEY_READ);
+    if (!key)
+        return settings;
+    DWORD colour = settings.colour;
+    DWORD difficulty = static_cast<DWORD>(settings.difficulty);
+    ReadValue(key, colourValue, colour);
+    ReadValue(key, difficultyValue, difficulty);
+    RegCloseKey(key);
+    settings.colour = colour;
+    settings.difficulty = static_cast<int>(difficulty);
+    return settings;
+}
+
+void SaveSettings(const Settings& settings)
+{
+    HKEY key = OpenSettingsKey(KEY_WRITE);
+    if (!key)
+        return;
+    WriteValue(key, colourValue, settings.colour);
+    WriteValue(key, difficultyValue, static_cast<DWORD>(settings.difficulty));
+    RegCloseKey(key);
+}

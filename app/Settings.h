@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// The player's two settings, kept per user under
+// HKEY_CURRENT_USER\Software\Halverin\Wexa as "bgcolor" and "difficulty".
+struct Settings {
+    std::uint32_t colour = 15315333; // 0x00E9B185, 0x00BBGGRR
+    int difficulty = 40006;          // the menu command: 40005 Easy, 40006 Normal
+};
+
+// The stored settings; a value that is missing or cannot be read as 4 bytes
+// keeps its default. Any 4-byte value is taken as it is, whatever its type
+// or range. Creates the key when it does not exist.
+Settings LoadSettings();
+
+// Writes both values as REG_DWORD; a failure is ignored (nothing to tell).
+void SaveSettings(const Settings& settings);

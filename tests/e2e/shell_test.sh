@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The main window on the real program: Easy and Normal move the check mark
+# in the "Game" menu, the menu bar right of "Help" moves the window,
+# closing writes both settings, and a restart shows a stored table colour.
+set -u
+source "$(dirname "$0")/lib.sh"
+key='HKCU\Software\Halverin\Wexa'
+e2e_reg delete "$key" /f >/dev/null
+e2e_start "$1" /seed 1
+
+# The mean row of the check mark's black ink in the open menu's left column;
+# none while the menu is not painted yet (a fresh X window is all black).
+check_row() {
+    local MX MY
+    eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^X=/MX=/;s/^Y=/MY=/')"
+    e2e_shot menu
+    row=$(convert "$e2e_last" -crop "14x$HEIGHT+$((MX + 1))+$MY" +repage txt:- |
+        awk -F'[,:]' '/#000000/ { n++; s += $2 } END { if (n > 3 && n < 60) print int(s / n) }')
+    [ -n "$row" ]
+}
+open_menu() { xdotool mousemove $((X + 20)) $((Y + 10)) click 1; e2e_until 60 menu_open; }
+menu_closed() { ! menu_open; }
+choose() { xdotool key "$1"; e2e_until 60 menu_closed; }
+# Wine shows a menu again in its old window, old pixels first: wait for the new state.
+on_easy() { check_row && [ "$row" -lt $((normal - 8)) ]; }
+on_normal() { check_row && [ "$row" = "$normal" ]; }
+
+open_menu
+e2e_until 60 check_row || e2e_give_up "the Game menu opens with a check mark"
+normal=$row
+choose s # Ea&sy
+open_menu
+e2e_until 60 on_easy
+e2e_check "Easy moves the check mark up one entry" yes "$(on_easy && echo yes || echo no)"
+choose r # No&rmal
+open_menu
+e2e_until 60 on_normal
+e2e_check "Normal moves it back" "$normal" "$row"
+choose s
+
+# Drag the menu bar right of "Help" by (40, 30): the window follows.
+e2e_geometry
+x0=$X y0=$Y
+xdotool mousemove $((X + 400)) $((Y + 10)) mousedown 1
+for i in 1 2 3 4 5; do xdotool mousemove $((x0 + 400 + 8 * i)) $((y0 + 10 + 6 * i)); sleep 0.05; done
+xdotool mouseup 1
+moved() { e2e_geometry; [ "$X $Y" = "$((x0 + 40)) $((y0 + 30))" ]; }
+e2e_until 60 moved
+e2e_check "the menu bar right of Help moves the window" "$((x0 + 40)) $((y0 + 30))" "$X $Y"
+
+e2e_exit
+e2e_check "closing writes the colour and the difficulty" "0xe9b185 0x9c45" \
+    "$(e2e_reg query "$key" | awk '/bgcolor/ { c = $3 } /difficulty/ { d = $3 } END { print c, d }')"
+
+# A stored colour (0x00328032, green) is the table's at the next start.
+e2e_reg add "$key" /v bgcolor /t REG_DWORD /d 0x00328032 /f >/dev/null
+e2e_start "$1" /seed 1
+e2e_pass_intro
+green() { e2e_shot restart; [ "$(at $((W - 8)) 300)" = 328032 ]; }
+e2e_until 60 green
+e2e_check "a restart shows the stored colour" 328032 "$(at $((W - 8)) 300)"
+e2e_finish
