@@ -87,7 +87,7 @@ e2e_give_up() { e2e_check "$1" yes no; e2e_finish; exit 1; }
 # Ends the program: WM_CLOSE through the menu's Exit (keyboard), then waits for the window to go.
 window_gone() { ! xdotool search --onlyvisible --name '^Wexa$' >/dev/null 2>&1; }
 e2e_exit() {
-    xdotool mousemove $((X + 25)) $((Y + 10)) click 1
+    xdotool key F10 Down
     e2e_until 60 menu_open && xdotool key e
     e2e_until 60 window_gone || e2e_check "Exit closes the window" yes no
     wait "$e2e_pid" 2>/dev/null
