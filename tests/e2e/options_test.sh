@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The colour dialog and the help page from the menu, by the keyboard: a
+# swatch chosen with OK colours the table and is stored on closing, Cancel
+# changes nothing, and Help > Contents opens the page, which Esc closes.
+set -u
+source "$(dirname "$0")/lib.sh"
+key='HKCU\Software\Halverin\Wexa'
+e2e_reg delete "$key" /f >/dev/null
+e2e_start "$1" /seed 1
+e2e_pass_intro
+
+shown() { w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$w" ]; }
+gone() { ! shown "$1"; }
+# Game > Change background color; then the keys given, in the dialog.
+in_dialog() { xdotool key F10 Down c; e2e_until 60 shown Options || e2e_give_up "the colour dialog opens"
+    xdotool key --window "$w" "$@" 2>/dev/null; e2e_until 60 gone Options; }
+coloured() { e2e_shot colour; [ "$(at $((W - 8)) 300)" = "$1" ]; }
+
+# Focus starts on OK; two tabs reach the swatches, End takes the last one.
+in_dialog Tab Tab End Return
+e2e_until 60 coloured fe32df
+e2e_check "OK colours the table with the chosen swatch" fe32df "$(at $((W - 8)) 300)"
+in_dialog Tab Tab Home Escape
+e2e_shot cancelled
+e2e_check "Cancel keeps the colour" fe32df "$(at $((W - 8)) 300)"
+
+xdotool key F10 Right Down c
+e2e_until 60 shown 'Morvane Solitaire'
+e2e_check "Help > Contents opens the page" yes "$(shown 'Morvane Solitaire' && echo yes || echo no)"
+e2e_shot help
+xdotool key --window "$w" Escape 2>/dev/null
+e2e_until 60 gone 'Morvane Solitaire'
+e2e_check "Esc closes it" yes "$(gone 'Morvane Solitaire' && echo yes || echo no)"
+
+e2e_exit
+e2e_check "closing stores the colour" 0xdf32fe \
+    "$(e2e_reg query "$key" | awk '/bgcolor/ { print $3 }')"
+e2e_finish
