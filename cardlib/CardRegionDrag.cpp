@@ -198,6 +198,9 @@ void CardRegion::AnimateTo(HDC dc, int startX, int startY, CardRegion* target)
     Point destination = SlideDestination(target->x, target->y, target->xOffset, target->yOffset,
                                          target->cards.Count(), dragCount);
     std::vector<Point> frames = AnimationPath(startX, startY, destination.x, destination.y, animationStep);
+    // A table nobody sees needs no slide, nor a pause for every frame: only the last one is drawn.
+    if (!IsWindowVisible(window->Handle()))
+        frames.erase(frames.begin(), frames.end() - 1);
     ScopedLibraryPalette palette(dc);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         DrawDragImageAt(dc, frames[i].x, frames[i].y);

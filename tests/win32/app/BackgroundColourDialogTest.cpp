@@ -46,9 +46,8 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
             for (int i = 0; i < 8; ++i) {
                 RECT r{};
                 SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
-                LONG left = i / 2 * 75, top = i % 2 * 68;
-                EXPECT_EQ((std::array<LONG, 4>{left, top, left + 75, top + 68}),
-                          (std::array<LONG, 4>{r.left, r.top, r.right, r.bottom})) << i;
+                const LONG left = i / 2 * 75, top = i % 2 * 68;
+                EXPECT_TRUE(r.left == left && r.top == top && r.right == left + 75 && r.bottom == top + 68) << i;
                 EXPECT_EQ(i, SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
             }
             RECT frame{};
@@ -56,14 +55,11 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
             EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN) / 2 - (frame.right - frame.left) / 2, frame.left);
             EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN) / 2 - (frame.bottom - frame.top) / 2, frame.top);
             SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c.moveTo), 0);
-            if (c.message != WM_LBUTTONDBLCLK) {
-                PostMessageA(window, c.message, c.wParam, 0);
-                return true;
-            }
+            if (c.message != WM_LBUTTONDBLCLK)
+                return PostMessageA(window, c.message, c.wParam, 0) != FALSE;
             // The middle of swatch 5, (150, 68)-(225, 136).
-            for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+            for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
                 SendMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(187, 102));
-            }
             return true;
         });
         EXPECT_EQ(c.result, result) << std::hex << c.current;
@@ -71,41 +67,35 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
     }
 }
 
+// The item is (5, 5)-(55, 45): a frame of 4 columns left and right, 3 rows on
+// top and 4 below, that shows the selection, around the swatch.
 TEST(BackgroundColourDialog, DrawsASwatchInAFrameThatShowsTheSelection)
 {
-    constexpr COLORREF ground = RGB(1, 2, 3);
-    COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    struct Case {
+    constexpr COLORREF ground = RGB(1, 2, 3); // left as it was
+    const struct {
         UINT action, state;
         ULONG_PTR data;
-        COLORREF frame, swatch; // ground: left as it was
-    };
-    // The item is (5, 5)-(55, 45): a frame of 4 columns left and right, 3 rows on top and 4 below.
-    const Case cases[] = {
-        {ODA_DRAWENTIRE, ODS_SELECTED, 3, highlight, 0x00FF8827},
+        COLORREF frame, swatch;
+    } cases[] = {
+        {ODA_DRAWENTIRE, ODS_SELECTED, 3, GetSysColor(COLOR_HIGHLIGHT), 0x00FF8827},
         {ODA_SELECT, 0, 5, GetSysColor(COLOR_WINDOW), 0x00328032},
         {ODA_FOCUS, ODS_FOCUS | ODS_NOFOCUSRECT, 3, ground, ground},
     };
     BackgroundColourDialog dialog;
     RunDialog(dialog, 0, [&](HWND shown) {
-        for (const Case& c : cases) {
+        for (const auto& c : cases) {
             MemorySurface surface(60, 50);
             surface.Fill(ground);
             DRAWITEMSTRUCT item{ODT_LISTBOX, IDC_COLOUR_LIST, 0, c.action, c.state, nullptr,
                                 surface.Context(), RECT{5, 5, 55, 45}, c.data};
             SendMessageA(shown, WM_DRAWITEM, IDC_COLOUR_LIST, reinterpret_cast<LPARAM>(&item));
-            SCOPED_TRACE(testing::Message() << "action " << c.action << " data " << c.data);
-            for (auto [x, y] : {std::pair{5, 20}, {8, 20}, {30, 5}, {30, 7}, {30, 41}, {30, 44}, {51, 20}, {54, 20}}) {
-                EXPECT_EQ(c.frame, surface.Pixel(x, y)) << x << "," << y;
-            }
-            for (auto [x, y] : {std::pair{9, 8}, {50, 8}, {9, 40}, {50, 40}}) {
-                EXPECT_EQ(c.swatch, surface.Pixel(x, y)) << x << "," << y;
-            }
-            EXPECT_EQ(ground, surface.Pixel(4, 4));
-            EXPECT_EQ(ground, surface.Pixel(55, 45));
+            for (auto [x, y, colour] : {std::tuple{5, 20, c.frame}, {8, 20, c.frame}, {30, 5, c.frame},
+                                        {30, 7, c.frame}, {30, 41, c.frame}, {30, 44, c.frame}, {51, 20, c.frame},
+                                        {54, 20, c.frame}, {9, 8, c.swatch}, {50, 8, c.swatch}, {9, 40, c.swatch},
+                                        {50, 40, c.swatch}, {4, 4, ground}, {55, 45, ground}})
+                EXPECT_EQ(colour, surface.Pixel(x, y)) << c.action << ": " << x << "," << y;
         }
-        PostMessageA(shown, WM_COMMAND, IDCANCEL, 0);
-        return true;
+        return PostMessageA(shown, WM_COMMAND, IDCANCEL, 0) != FALSE;
     });
 }
 

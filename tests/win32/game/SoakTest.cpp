@@ -8,13 +8,12 @@
 
 namespace {
 
-// An automatic player, from a fixed seed: legal pairs and placements found
-// on the table, refused drops, undos, time running out, new games and drags
-// cut short by the end of a level. After every action each card lies in
-// exactly one place, the panels tell what was played, nothing holds the
-// mouse and no drawing object is left behind. Four seeds of 2,500 actions,
-// so that each run stays well within a test's time on a busy machine.
-class SoakTest : public GameFixture, public testing::WithParamInterface<std::uint32_t> {
+// An automatic player: legal pairs and placements found on the table,
+// refused drops, undos, time running out, new games and drags cut short by
+// the end of a level. After every action each card lies in exactly one
+// place, the panels tell what was played, nothing holds the mouse and no
+// drawing object is left behind.
+class SoakTest : public GameFixture {
 protected:
     int Pick(int n)
     {
@@ -113,7 +112,7 @@ protected:
                (GetCapture() ? " capture kept" : "") + (GdiObjectsOutstanding() != gdiObjects ? " GDI objects" : "");
     }
 
-    std::uint32_t state = GetParam();
+    std::uint32_t state = 0;
     int level = 1;
     bool over = false;
     int passes = 0;
@@ -121,21 +120,24 @@ protected:
     long gdiObjects = 0;
 };
 
-TEST_P(SoakTest, EveryCardStaysInOnePlace)
+// 10,000 actions in four seeded runs of 2,500. Off screen: a hidden table
+// skips the repaints and the slides' frames, and the state is what counts here.
+TEST_F(SoakTest, EveryCardStaysInOnePlace)
 {
-    // Off screen: hidden windows skip the repaints, and the state is what counts here.
     ShowWindow(host.Handle(), SW_HIDE);
-    NewGame();
-    gdiObjects = GdiObjectsOutstanding();
-    for (int action = 0; action < 2500; ++action) {
-        Act();
-        ASSERT_EQ(Check(), "") << "after action " << action << " in level " << level;
+    for (std::uint32_t seed : {2024u, 7u, 31337u, 99u}) {
+        state = seed;
+        NewGame();
+        if (seed == 2024u)
+            gdiObjects = GdiObjectsOutstanding();
+        for (int action = 0; action < 2500; ++action) {
+            Act();
+            ASSERT_EQ(Check(), "") << "seed " << seed << ", after action " << action << " in level " << level;
+        }
     }
-    EXPECT_GT(passes, 3);
-    EXPECT_GT(overs, 3);
-    std::printf("soak: 2500 actions, %d levels passed, %d games over\n", passes, overs);
+    EXPECT_GT(passes, 12);
+    EXPECT_GT(overs, 12);
+    std::printf("soak: 10000 actions, %d levels passed, %d games over\n", passes, overs);
 }
-
-INSTANTIATE_TEST_SUITE_P(FourSeeds, SoakTest, testing::Values(2024u, 7u, 31337u, 99u));
 
 } // namespace

@@ -1,42 +1,32 @@
-#include "tests/support/FakePlatform.h"
-#include "tests/win32/support/TestTable.h"
+#include "tests/win32/ui/TableFixture.h"
 #include "ui/CountdownClock.h"
 #include "ui/core/CountdownMath.h"
-
-#include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
 constexpr COLORREF dark = 0x00644000;
-constexpr COLORREF outerFrame = 0x00DECEA5;
-constexpr COLORREF innerFrame = 0x007B5A21;
-constexpr COLORREF red = RGB(255, 0, 0);
+constexpr COLORREF outer = 0x00DECEA5;
+constexpr COLORREF inner = 0x007B5A21;
 
 // What the time-up callback saw; plain function callbacks reach the test here.
 struct TimeUpRecord {
     int calls = 0;
     std::uint32_t duration = 0;
-    bool runningDuringCallback = true;
-    COLORREF insideDuringCallback = 0;
+    bool running = true;
+    COLORREF inside = 0;
     CountdownClock* clock = nullptr;
-};
-TimeUpRecord record;
+} record;
 
 void RecordTimeUp(std::uint32_t duration)
 {
-    ++record.calls;
-    record.duration = duration;
-    record.runningDuringCallback = record.clock->IsRunning();
-    record.insideDuringCallback = MemorySurface(record.clock->Window()).Pixel(7, 300);
+    record = {record.calls + 1, duration, record.clock->IsRunning(),
+              MemorySurface(record.clock->Window()).Pixel(7, 300), record.clock};
 }
 
 // The gradient row colours of the 428-pixel bar of a 706 x 500 table.
-COLORREF GradientAt(int y)
-{
-    return countdown::GradientRows(428)[static_cast<std::size_t>(y - 2)].colour;
-}
+COLORREF GradientAt(int y) { return countdown::GradientRows(428)[static_cast<std::size_t>(y - 2)].colour; }
 
 class CountdownClockTest : public testing::Test {
 protected:
@@ -47,14 +37,12 @@ protected:
         ASSERT_TRUE(clock.Create(host.Handle(), 10, 10, 14, 428, &RecordTimeUp));
         host.Refresh();
     }
-
     void StartAt(std::uint32_t now, std::uint32_t duration)
     {
         clock.SetDuration(duration);
         platform.now = now;
         clock.Start();
     }
-
     void TickAt(std::uint32_t now)
     {
         platform.now = now;
@@ -71,32 +59,18 @@ protected:
 // the gradient from row 3 down once started (row 2 keeps the stopped look).
 TEST_F(CountdownClockTest, FramesDotsAndTheStoppedAndRunningInside)
 {
-    const struct {
-        bool running;
-        int x, y;
-        COLORREF colour;
-    } probes[] = {
-        {false, 0, 0, outerFrame},  {false, 0, 427, outerFrame},  {false, 13, 427, outerFrame},
-        {false, 13, 0, outerFrame}, {false, 1, 1, innerFrame},    {false, 12, 426, innerFrame},
-        {false, 7, 1, innerFrame},  {false, 1, 10, innerFrame},   {false, 1, 11, outerFrame},
-        {false, 12, 11, outerFrame}, {false, 1, 12, innerFrame},  {false, 1, 21, outerFrame},
-        {false, 12, 421, outerFrame}, {false, 12, 419, innerFrame}, {false, 1, 422, innerFrame},
-        {false, 2, 2, dark},        {false, 11, 425, dark},       {false, 7, 200, dark},
-        {true, 7, 2, dark},         {true, 2, 3, GradientAt(3)},  {true, 11, 4, GradientAt(4)},
-        {true, 7, 362, GradientAt(362)}, {true, 11, 425, GradientAt(425)}, {true, 1, 200, innerFrame},
-    };
-    for (bool running : {false, true}) {
-        if (running)
-            StartAt(1000, 90);
-        MemorySurface bar(clock.Window());
-        for (const auto& p : probes)
-            if (p.running == running) {
-                EXPECT_EQ(bar.Pixel(p.x, p.y), p.colour) << running << " (" << p.x << ", " << p.y << ")";
-            }
-        if (!running) {
-            EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 426), 10 * 424);
-        }
-    }
+    const MemorySurface stopped(clock.Window());
+    EXPECT_EQ(Mismatches(stopped, {{0, 0, outer},   {0, 427, outer},   {13, 427, outer}, {13, 0, outer},
+                                   {1, 1, inner},   {12, 426, inner},  {7, 1, inner},    {1, 10, inner},
+                                   {1, 11, outer},  {12, 11, outer},   {1, 12, inner},   {1, 21, outer},
+                                   {12, 421, outer}, {12, 419, inner}, {1, 422, inner}}),
+              "");
+    EXPECT_EQ(stopped.CountOf(dark, 2, 2, 12, 426), 10 * 424);
+    StartAt(1000, 90);
+    EXPECT_EQ(Mismatches(MemorySurface(clock.Window()),
+                         {{7, 2, dark}, {2, 3, GradientAt(3)}, {11, 4, GradientAt(4)}, {7, 362, GradientAt(362)},
+                          {11, 425, GradientAt(425)}, {1, 200, inner}}),
+              "");
 }
 
 // A tick covers the used-up strip in dark and touches nothing else (a red
@@ -105,46 +79,33 @@ TEST_F(CountdownClockTest, TickFillsOnlyTheNewStripAndRepaintShowsBothParts)
 {
     StartAt(5000, 90);
     HDC dc = GetDC(clock.Window());
-    SetPixel(dc, 7, 300, red);
+    SetPixel(dc, 7, 300, RGB(255, 0, 0));
     ReleaseDC(clock.Window(), dc);
     TickAt(5000 + 1000);  // the first tick only notes where the bar is
     TickAt(5000 + 20000); // 20000 * 424 / 90000 = 94 rows used up
     MemorySurface bar(clock.Window());
     EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 94), 10 * 92);
-    EXPECT_EQ(bar.Pixel(7, 94), GradientAt(94));
-    EXPECT_EQ(bar.Pixel(12, 50), innerFrame);
-    EXPECT_EQ(bar.Pixel(7, 300), red);
+    EXPECT_EQ(Mismatches(bar, {{7, 94, GradientAt(94)}, {12, 50, inner}, {7, 300, RGB(255, 0, 0)}}), "");
     TickAt(5000 + 45000); // 212 rows
     clock.Repaint();
     MemorySurface repainted(clock.Window());
     EXPECT_EQ(repainted.CountOf(dark, 2, 2, 12, 212), 10 * 210);
-    EXPECT_EQ(repainted.Pixel(7, 214), GradientAt(214));
-    EXPECT_EQ(repainted.Pixel(7, 300), GradientAt(300));
+    EXPECT_EQ(Mismatches(repainted, {{7, 214, GradientAt(214)}, {7, 300, GradientAt(300)}}), "");
 }
 
 // The clock stops itself (and shows dark) before the callback, which comes
-// once: neither the killed timer nor a stray tick reports it again. A
-// duration of 0 is up at the first tick.
+// once: neither the killed timer nor a stray tick reports it again.
 TEST_F(CountdownClockTest, TimeUpStopsTheClockBeforeTheCallbackAndCallsItOnce)
 {
-    for (std::uint32_t duration : {2u, 0u}) {
-        record = TimeUpRecord{};
-        record.clock = &clock;
-        StartAt(7000, duration);
-        if (duration) {
-            TickAt(7000 + 2005); // 425 rows: still inside
-            EXPECT_EQ(record.calls, 0);
-        }
-        TickAt(7000 + 2010); // 426 rows: past the bottom
-        EXPECT_EQ(record.calls, 1) << duration;
-        EXPECT_EQ(record.duration, duration);
-        EXPECT_FALSE(record.runningDuringCallback);
-        EXPECT_EQ(record.insideDuringCallback, dark);
-        EXPECT_EQ(clock.SecondsLeft(), 0u);
-        PumpMessagesFor(150);
-        TickAt(7000 + 5000);
-        EXPECT_EQ(record.calls, 1) << duration;
-    }
+    StartAt(7000, 2);
+    TickAt(7000 + 2005); // 425 rows: still inside
+    EXPECT_EQ(record.calls, 0);
+    TickAt(7000 + 2010); // 426 rows: past the bottom
+    EXPECT_TRUE(record.calls == 1 && record.duration == 2u && !record.running && record.inside == dark);
+    EXPECT_EQ(clock.SecondsLeft(), 0u);
+    PumpMessagesFor(150);
+    TickAt(7000 + 5000);
+    EXPECT_EQ(record.calls, 1);
 }
 
 // WAVE 130 at 20 seconds left and at 10 or fewer, in the first 50 ms of a second.

@@ -1,56 +1,47 @@
-#include "cardlib/CardRegion.h"
 #include "res/ResourceIds.h"
 #include "tests/win32/ui/TableFixture.h"
 
 namespace {
 
-RECT At(int x, int y, int w, int h)
-{
-    return RECT{x, y, x + w, y + h};
-}
-
-bool operator==(const RECT& a, const RECT& b)
-{
-    return EqualRect(&a, &b) != FALSE;
-}
-
 using GameTableWindowTest = TableFixture;
 
 // The children follow the table's size and the banner's picture family
 // (220 x 25 or 266 x 30); a colour change repaints the table and the
-// panels' label bands and may lay the table out again.
+// panels' label bands and may lay the table out again. Places are x, y, width, height.
 TEST_F(GameTableWindowTest, ChildrenPlacedAndColouredWithTheTable)
 {
     const struct {
         int width, height;
         Colour colour;
         int image;
-        RECT clock, banner, cards, level;
+        std::array<int, 4> clock, banner, cards, level;
     } cases[] = {
-        {706, 500, 0x00E9B185, IDB_BANNER_ADDRESS, At(671, 10, 14, 428), At(415, 454, 266, 30), At(428, 10, 54, 65),
-         At(593, 10, 54, 65)},
-        {706, 500, 0x00328032, IDB_BANNER_LOGO, At(671, 10, 14, 428), At(461, 454, 220, 25), At(428, 10, 54, 65),
-         At(593, 10, 54, 65)},
-        {200, 300, 0x00E9B185, IDB_BANNER_ADDRESS, At(165, 10, 14, 228), At(-91, 254, 266, 30), At(-78, 10, 54, 65),
-         At(87, 10, 54, 65)},
+        {706, 500, 0x00E9B185, IDB_BANNER_ADDRESS, {671, 10, 14, 428}, {415, 454, 266, 30}, {428, 10, 54, 65},
+         {593, 10, 54, 65}},
+        {706, 500, 0x00328032, IDB_BANNER_LOGO, {671, 10, 14, 428}, {461, 454, 220, 25}, {428, 10, 54, 65},
+         {593, 10, 54, 65}},
+        {200, 300, 0x00E9B185, IDB_BANNER_ADDRESS, {165, 10, 14, 228}, {-91, 254, 266, 30}, {-78, 10, 54, 65},
+         {87, 10, 54, 65}},
+    };
+    const auto placeOf = [this](HWND child) {
+        const RECT r = PlaceOf(child);
+        return std::array<int, 4>{r.left, r.top, r.right - r.left, r.bottom - r.top};
     };
     for (const auto& c : cases) {
         MoveWindow(Table(), 0, 0, 706, 500, TRUE);
         table.SetBackgroundColour(c.colour);
         PumpMessagesFor(0); // the banner's layout request, if any
-        MemorySurface pixels(Table());
-        EXPECT_EQ(pixels.Pixel(300, 300), c.colour) << std::hex << c.colour;
-        EXPECT_EQ(pixels.Pixel(593, 10), c.colour) << std::hex << c.colour;
-        EXPECT_EQ(pixels.Pixel(428, 10), c.colour) << std::hex << c.colour;
+        EXPECT_EQ(Mismatches(MemorySurface(Table()), {{300, 300, c.colour}, {593, 10, c.colour}, {428, 10, c.colour}}),
+                  "");
         EXPECT_EQ(table.Banner().ImageId(), c.image);
         MoveWindow(Table(), 0, 0, c.width, c.height, TRUE);
-        EXPECT_TRUE(PlaceOf(table.Clock().Window()) == c.clock) << c.width;
-        EXPECT_TRUE(PlaceOf(table.Banner().Window()) == c.banner) << c.width;
+        EXPECT_EQ(placeOf(table.Clock().Window()), c.clock) << c.width;
+        EXPECT_EQ(placeOf(table.Banner().Window()), c.banner) << c.width;
         // A label wider than the picture widens the cards panel evenly on both sides.
-        const RECT cards = PlaceOf(table.CardsPanel().Window());
-        EXPECT_EQ(cards.left + cards.right, c.cards.left + c.cards.right) << c.width;
-        EXPECT_TRUE(cards.left <= c.cards.left && cards.top == c.cards.top && cards.bottom == c.cards.bottom);
-        EXPECT_TRUE(PlaceOf(table.LevelPanel().Window()) == c.level) << c.width;
+        const std::array<int, 4> cards = placeOf(table.CardsPanel().Window());
+        EXPECT_EQ(2 * cards[0] + cards[2], 2 * c.cards[0] + c.cards[2]) << c.width;
+        EXPECT_TRUE(cards[0] <= c.cards[0] && cards[1] == c.cards[1] && cards[3] == c.cards[3]) << c.width;
+        EXPECT_EQ(placeOf(table.LevelPanel().Window()), c.level) << c.width;
     }
 }
 
@@ -61,8 +52,7 @@ TEST_F(GameTableWindowTest, PanelsLabelledAndForwardedAndTheBannerOpensOurAddres
     EXPECT_EQ(table.Level(), -1);
     table.SetLevel(3);
     table.SetCardsRemaining(16);
-    EXPECT_EQ(table.LevelPanel().Value(), 3);
-    EXPECT_EQ(table.CardsPanel().Value(), 16);
+    EXPECT_TRUE(table.LevelPanel().Value() == 3 && table.CardsPanel().Value() == 16);
     Click(table.Banner().Window(), 3, 3);
     EXPECT_EQ(platform.opened, std::vector<std::string>{"https://halverin.example/wexa/?src=morvane"});
     EXPECT_FALSE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, nullptr));
@@ -81,17 +71,13 @@ TEST_F(GameTableWindowTest, PartialRedrawLeavesPanelsBarAndBannerAlone)
     ASSERT_NE(table.CreateRegion(35, true, 400, 380, 0, 0), nullptr);
     Scribble(Table());
     table.Redraw();
-    MemorySurface pixels(Table());
-    const struct {
-        int x, y;
-        bool repainted;
-    } probes[] = {
-        {0, 0, true},     {354, 95, true},   {355, 50, false},  {500, 50, false},  {440, 30, false},
-        {600, 30, false}, {675, 100, false}, {0, 96, true},     {100, 250, true},  {370, 150, true},
-        {371, 150, false}, {480, 440, true}, {705, 499, true},  {399, 450, false}, {200, 400, false},
-    };
-    for (const auto& p : probes)
-        EXPECT_EQ(pixels.Pixel(p.x, p.y) != RGB(255, 0, 0), p.repainted) << "(" << p.x << ", " << p.y << ")";
+    const COLORREF red = RGB(255, 0, 0);
+    const COLORREF clean = tableColour;
+    EXPECT_EQ(Mismatches(MemorySurface(Table()),
+                         {{0, 0, clean},   {354, 95, clean}, {355, 50, red},  {500, 50, red},    {440, 30, red},
+                          {600, 30, red},  {675, 100, red},  {0, 96, clean},  {100, 250, clean}, {370, 150, clean},
+                          {371, 150, red}, {480, 440, clean}, {705, 499, clean}, {399, 450, red}, {200, 400, red}}),
+              "");
 }
 
 } // namespace

@@ -1,20 +1,9 @@
 #include "tests/win32/ui/TableFixture.h"
 
-#include <vector>
-
 namespace {
 
 constexpr COLORREF white = RGB(255, 255, 255);
 constexpr COLORREF black = RGB(0, 0, 0);
-
-// White pixels where the prompt goes: rows from 416, the lower sixth's top.
-int PromptPixels(HWND table) { return MemorySurface(table).CountOf(white, 0, 416, 706, 450); }
-
-std::vector<HWND> Children(GameTableWindow& table)
-{
-    return {table.Clock().Window(), table.Banner().Window(), table.LevelPanel().Window(),
-            table.CardsPanel().Window()};
-}
 
 class ShowScreenTest : public TableFixture {
 protected:
@@ -24,17 +13,17 @@ protected:
         before = std::make_unique<MemorySurface>(Table());
         tableProcedure = GetWindowLongPtrA(Table(), GWLP_WNDPROC);
     }
-
-    void ExpectChildrenVisible(bool visible)
+    // White pixels where the prompt goes: rows from 416, the lower sixth's top.
+    bool PromptShown() const { return MemorySurface(Table()).CountOf(white, 0, 416, 706, 450) > 100; }
+    int ChangedPixels() const { return MemorySurface(Table()).CountDifferences(*before); }
+    // After the screen: the table's own procedure, no snapshot, the children as `shown`.
+    void ExpectRestored(bool shown)
     {
-        for (HWND child : Children(table))
-            EXPECT_EQ(IsWindowVisible(child) != FALSE, visible);
-    }
-
-    // What the table shows differs from what it showed before the screen in this many pixels.
-    int ChangedPixels() const
-    {
-        return MemorySurface(Table()).CountDifferences(*before);
+        EXPECT_EQ(GetWindowLongPtrA(Table(), GWLP_WNDPROC), tableProcedure);
+        EXPECT_TRUE(!table.Transition().IsRunning() && !table.Transition().Snapshot());
+        for (HWND child : {table.Clock().Window(), table.Banner().Window(), table.LevelPanel().Window(),
+                           table.CardsPanel().Window()})
+            EXPECT_EQ(IsWindowVisible(child) != FALSE, shown);
     }
 
     std::unique_ptr<MemorySurface> before;
@@ -44,171 +33,98 @@ protected:
 TEST_F(ShowScreenTest, IntroWipesInBlinksAndWipesOutAgain)
 {
     RunInsideNextLoop([this] {
-        ExpectChildrenVisible(false);
         EXPECT_TRUE(table.InputEnabled());
-        EXPECT_EQ(table.Transition().Phase(), 0);
         EXPECT_EQ(ChangedPixels(), 0); // phase 0 shows the table as it was
-
         Tick(Table(), 71); // 355 pixels: the top fifth from the right, the rest from the left
         Click(Table(), 10, 10); // ignored during the wipe-in
         EXPECT_EQ(table.Transition().Phase(), 0);
-        MemorySurface half(Table());
-        EXPECT_EQ(half.Pixel(400, 10), white);
-        EXPECT_EQ(half.Pixel(300, 10), tableColour);
-        EXPECT_EQ(half.Pixel(20, 300), black);
-        EXPECT_EQ(half.Pixel(600, 300), tableColour);
-
+        EXPECT_EQ(Mismatches(MemorySurface(Table()),
+                             {{400, 10, white}, {300, 10, tableColour}, {20, 300, black}, {600, 300, tableColour}}),
+                  "");
         EXPECT_EQ(TicksUntilPhase(table, 1), 71); // 142 ticks of 5 pixels in all
         MemorySurface rendered(width, height);
         table.PaintScreen(rendered.Context());
         EXPECT_EQ(MemorySurface(Table()).CountDifferences(rendered), 0);
-
-        EXPECT_EQ(PromptPixels(Table()), 0);
-        Tick(Table()); // 600 ms after the wipe
-        EXPECT_GT(PromptPixels(Table()), 100);
-        Tick(Table());
-        EXPECT_EQ(PromptPixels(Table()), 0);
-        Tick(Table());
-        EXPECT_GT(PromptPixels(Table()), 100);
-        // A repaint removes the prompt until its next blink, which erases nothing.
-        InvalidateRect(Table(), nullptr, FALSE);
-        UpdateWindow(Table());
-        EXPECT_EQ(PromptPixels(Table()), 0);
-        Tick(Table());
-        EXPECT_EQ(PromptPixels(Table()), 0);
-        Tick(Table());
-        EXPECT_GT(PromptPixels(Table()), 100);
-
-        Click(Table(), 10, 10);
-        EXPECT_EQ(table.Transition().Phase(), 2);
-        Tick(Table(), 71);
-        MemorySurface leaving(Table());
-        EXPECT_EQ(leaving.Pixel(20, 300), tableColour);
-        EXPECT_EQ(leaving.Pixel(660, 300), black);
-        int ticks = 71;
-        while (!EndIsPosted(Table()) && ticks < 1000) {
-            Tick(Table());
-            ++ticks;
+        // The prompt blinks at every tick; a repaint removes it until its next blink, which erases nothing.
+        EXPECT_FALSE(PromptShown());
+        for (int blink : {1, 0, 1, -1, 0, 1}) {
+            if (blink >= 0)
+                Tick(Table());
+            else
+                RedrawWindow(Table(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_EQ(PromptShown(), blink == 1);
         }
-        EXPECT_EQ(ticks, 142);
+        Click(Table(), 10, 10);
+        Tick(Table(), 71);
+        EXPECT_EQ(Mismatches(MemorySurface(Table()), {{20, 300, tableColour}, {660, 300, black}}), "");
+        EXPECT_EQ(TicksUntilPhase(table, 99), 71);
         EXPECT_EQ(ChangedPixels(), 0); // the table as it was, children's pictures included
     });
     EXPECT_TRUE(table.ShowScreen(IntroScreen));
-    EXPECT_EQ(table.ScreenMode(), IntroScreen);
-    EXPECT_FALSE(table.Transition().IsRunning());
-    EXPECT_EQ(table.Transition().Snapshot(), nullptr);
-    EXPECT_EQ(GetWindowLongPtrA(Table(), GWLP_WNDPROC), tableProcedure);
-    ExpectChildrenVisible(true);
-    EXPECT_TRUE(table.InputEnabled());
+    EXPECT_TRUE(table.ScreenMode() == IntroScreen && table.InputEnabled());
+    ExpectRestored(true);
 }
 
-TEST_F(ShowScreenTest, LevelScreenGrowsFromTheCentreAndEndsAtTheNextTickAfterAClick)
+// The level screen grows from the centre; the game-over one wipes in columns
+// and ends by itself. A click on a waiting screen ends it at the next tick.
+TEST_F(ShowScreenTest, LevelAndGameOverWipesAndTheirEnds)
 {
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    RunInsideNextLoop([this, highlight] {
-        Tick(Table(), 20); // a rectangle 300 x 200 around the centre
-        MemorySurface part(Table());
-        EXPECT_EQ(part.Pixel(204, 150), highlight);
-        EXPECT_EQ(part.Pixel(502, 348), highlight);
-        EXPECT_EQ(part.Pixel(202, 150), tableColour);
-        EXPECT_EQ(part.Pixel(204, 148), tableColour);
-        EXPECT_EQ(part.Pixel(504, 348), tableColour);
-        EXPECT_EQ(TicksUntilPhase(table, 1), 51); // 71 ticks: half the width
-        Tick(Table());
-        EXPECT_GT(PromptPixels(Table()), 100);
-        Click(Table(), 300, 300);
-        EXPECT_FALSE(EndIsPosted(Table()));
-        Tick(Table());
-        EXPECT_TRUE(EndIsPosted(Table()));
-    });
-    EXPECT_TRUE(table.ShowScreen(LevelScreen));
-    ExpectChildrenVisible(true);
-    EXPECT_EQ(GetWindowLongPtrA(Table(), GWLP_WNDPROC), tableProcedure);
-}
-
-TEST_F(ShowScreenTest, GameOverWipesInColumnsEndsByItselfAndStaysOverTheTable)
-{
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    RunInsideNextLoop([this, highlight] {
-        EXPECT_FALSE(table.InputEnabled());
-        Tick(Table(), 10); // 50 rows: even columns from the top, odd ones from the bottom
-        MemorySurface part(Table());
-        EXPECT_EQ(part.Pixel(0, 0), highlight);
-        EXPECT_EQ(part.Pixel(18, 48), highlight);
-        EXPECT_EQ(part.Pixel(0, 50), tableColour);
-        EXPECT_EQ(part.Pixel(20, 450), highlight);
-        EXPECT_EQ(part.Pixel(20, 448), tableColour);
-        EXPECT_EQ(part.Pixel(36, 450), highlight);
-        EXPECT_EQ(part.Pixel(38, 0), highlight);
-        EXPECT_EQ(TicksUntilPhase(table, 1), 90); // 100 ticks: the whole height
-        Tick(Table()); // no prompt: 600 ms later the screen ends
-        EXPECT_EQ(PromptPixels(Table()), 0);
-        EXPECT_TRUE(EndIsPosted(Table()));
-    });
-    EXPECT_TRUE(table.ShowScreen(GameOverScreen));
-    ExpectChildrenVisible(false);
-    EXPECT_FALSE(table.InputEnabled());
-    EXPECT_EQ(table.ScreenMode(), GameOverScreen);
-    EXPECT_EQ(table.Transition().Snapshot(), nullptr);
-
-    // Every repaint draws the live table, then the game-over screen over it.
+    const COLORREF light = GetSysColor(COLOR_HIGHLIGHT);
+    const struct {
+        int mode, ticks, ticksToWait;
+        std::initializer_list<Probe> probes;
+        bool click;
+    } cases[] = {
+        // A rectangle 300 x 200 around the centre after 20 ticks.
+        {LevelScreen, 20, 51, {{204, 150, light}, {502, 348, light}, {202, 150, tableColour},
+                               {204, 148, tableColour}, {504, 348, tableColour}}, true},
+        // 50 rows after 10 ticks: even columns from the top, odd ones from the bottom.
+        {GameOverScreen, 10, 90, {{0, 0, light}, {18, 48, light}, {0, 50, tableColour}, {20, 450, light},
+                                  {20, 448, tableColour}, {36, 450, light}, {38, 0, light}}, false},
+        {GameOverScreen, 10, 90, {}, true},
+    };
+    for (const auto& c : cases) {
+        RunInsideNextLoop([&] {
+            EXPECT_EQ(table.InputEnabled(), c.mode == LevelScreen);
+            Tick(Table(), c.ticks);
+            EXPECT_EQ(Mismatches(MemorySurface(Table()), c.probes), "") << c.mode;
+            EXPECT_EQ(TicksUntilPhase(table, 1), c.ticksToWait);
+            if (c.click) {
+                Click(Table(), 300, 300);
+                EXPECT_FALSE(EndIsPosted(Table()));
+            }
+            Tick(Table());
+            EXPECT_FALSE(PromptShown() && c.mode == GameOverScreen);
+            EXPECT_TRUE(EndIsPosted(Table())) << c.mode;
+        });
+        EXPECT_TRUE(table.ShowScreen(c.mode));
+        ExpectRestored(c.mode == LevelScreen);
+    }
+    // After game over every repaint draws the live table, then the screen over it.
     table.SetBackgroundColour(0x00E9B185);
     MemorySurface after(Table());
-    EXPECT_EQ(after.Pixel(0, 0), highlight);
-    EXPECT_EQ(after.Pixel(1, 0), 0x00E9B185u);
-    EXPECT_EQ(after.Pixel(300, 301), 0x00E9B185u);
+    EXPECT_EQ(Mismatches(after, {{0, 0, light}, {1, 0, 0x00E9B185}, {300, 301, 0x00E9B185}}), "");
     EXPECT_GT(after.CountOf(black, 0, 62, 706, 140), 100); // "Game Over"
+    EXPECT_FALSE(table.InputEnabled());
 }
 
-TEST_F(ShowScreenTest, ClickEndsTheWaitingGameOverScreenAtTheNextTick)
-{
-    RunInsideNextLoop([this] {
-        TicksUntilPhase(table, 1);
-        Click(Table(), 5, 5);
-        EXPECT_EQ(table.Transition().Phase(), 2);
-        Tick(Table());
-        EXPECT_TRUE(EndIsPosted(Table()));
-    });
-    EXPECT_TRUE(table.ShowScreen(GameOverScreen));
-}
-
-TEST_F(ShowScreenTest, QuitDuringAScreenIsPostedAgainAndAnswersFalse)
-{
-    RunInsideNextLoop([] { PostQuitMessage(7); });
-    EXPECT_FALSE(table.ShowScreen(LevelScreen));
-    WPARAM code = 0;
-    EXPECT_TRUE(TakeQuitMessage(&code));
-    EXPECT_EQ(code, 7u);
-    EXPECT_EQ(GetWindowLongPtrA(Table(), GWLP_WNDPROC), tableProcedure);
-    EXPECT_FALSE(table.Transition().IsRunning());
-    EXPECT_EQ(table.Transition().Snapshot(), nullptr);
-}
-
-TEST_F(ShowScreenTest, SecondScreenWhileOneIsUpIsRefused)
+// A quit ends the screen, answers false and is posted again; a second screen
+// while one is up is refused; WM_USER sent to another window ends nothing.
+TEST_F(ShowScreenTest, QuitSecondScreenAndStrayEndMessages)
 {
     RunInsideNextLoop([this] {
         EXPECT_FALSE(table.ShowScreen(GameOverScreen));
         EXPECT_EQ(table.ScreenMode(), LevelScreen);
-        EXPECT_TRUE(table.Transition().IsRunning());
-        PostQuitMessage(0);
-    });
-    EXPECT_FALSE(table.ShowScreen(LevelScreen));
-    WPARAM code = 1;
-    EXPECT_TRUE(TakeQuitMessage(&code));
-}
-
-TEST_F(ShowScreenTest, WmUserOfAnotherWindowDoesNotEndTheScreen)
-{
-    RunInsideNextLoop([this] {
         PostMessageA(host.Handle(), WM_USER, 0, 0);
         RunInsideNextLoop([this] {
             EXPECT_TRUE(table.Transition().IsRunning());
-            PostQuitMessage(0);
+            PostQuitMessage(7);
         });
     });
-    EXPECT_FALSE(table.ShowScreen(IntroScreen)); // ended by the quit, not the stray message
-    WPARAM code = 1;
-    EXPECT_TRUE(TakeQuitMessage(&code));
+    EXPECT_FALSE(table.ShowScreen(LevelScreen));
+    WPARAM code = 0;
+    EXPECT_TRUE(TakeQuitMessage(&code) && code == 7u);
+    ExpectRestored(false);
 }
 
 } // namespace

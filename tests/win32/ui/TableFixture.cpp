@@ -1,5 +1,8 @@
 #include "tests/win32/ui/TableFixture.h"
 
+#include "cardlib/GdiHolders.h"
+
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -95,4 +98,26 @@ void Scribble(HWND window)
     FillRect(dc, &all, brush);
     DeleteObject(brush);
     ReleaseDC(window, dc);
+}
+
+std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes)
+{
+    std::ostringstream text;
+    for (const Probe& p : probes)
+        if (surface.Pixel(p.x, p.y) != p.colour)
+            text << " (" << p.x << ", " << p.y << ")=" << std::hex << surface.Pixel(p.x, p.y) << std::dec;
+    return text.str();
+}
+
+std::unique_ptr<MemorySurface> ResourceBitmap(int id)
+{
+    GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
+    BITMAP info = {};
+    GetObjectA(bitmap.Get(), sizeof(info), &info);
+    auto surface = std::make_unique<MemorySurface>(info.bmWidth, info.bmHeight);
+    MemoryContext source(surface->Context());
+    ScopedSelect selected(source.Get(), bitmap.Get());
+    BitBlt(surface->Context(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    return surface;
 }

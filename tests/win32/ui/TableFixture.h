@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <string>
 
 // A game table of 706 x 500 pixels (the size the main window gives it) on
 // the test display, created as the game creates it, in the game's first
@@ -44,3 +46,12 @@ int TicksUntilPhase(const GameWindow& table, int phase);
 void Click(HWND window, int x, int y);
 // Paints a window's client area red, so that a repaint shows.
 void Scribble(HWND window);
+
+struct Probe {
+    int x, y;
+    COLORREF colour;
+};
+// The probes whose pixel differs, as " (x, y)=colour": empty when all match.
+std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes);
+// A bitmap resource of this program, drawn into a surface of its size.
+std::unique_ptr<MemorySurface> ResourceBitmap(int id);
