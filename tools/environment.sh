@@ -7,7 +7,15 @@ wexa_ensure_display() {
     fi
     local n
     for n in $(seq 90 140); do
-        [ -e "/tmp/.X$n-lock" ] && continue
+        if [ -e "/tmp/.X$n-lock" ]; then
+            # A lock left by a server that is gone does not hold its number.
+            local owner
+            owner=$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)
+            if [ -n "$owner" ] && kill -0 "$owner" 2>/dev/null; then
+                continue
+            fi
+            rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
+        fi
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
         WEXA_XVFB_PID=$!
         local tries
