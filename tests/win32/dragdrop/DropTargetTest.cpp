@@ -42,6 +42,8 @@ TEST(DropTarget, ReleasedCardsGoToTheRegionTheyCoverMost)
 {
     const Target d5{2, true, 300, "5D"};
     const Target d6{3, true, 372, "6D"};
+    const Log toD5 = {"removed 1: 1, holds 1", "added 2: 5D 2C"};
+    const Log toD6 = {"removed 1: 1, holds 1", "added 3: 6D 2C"};
     const struct {
         const char* name;
         std::vector<Target> targets;
@@ -51,8 +53,7 @@ TEST(DropTarget, ReleasedCardsGoToTheRegionTheyCoverMost)
         std::size_t sleeps;              // pauses of the slide
         bool sourceRefuses = false;
     } cases[] = {
-        {"dropped on a region that accepts", {d5}, {60, 50}, {328, 230},
-         {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C"}, 0},
+        {"dropped on a region that accepts", {d5}, {60, 50}, {328, 230}, toD5, {"AC", "5D 2C"}, 0},
         {"two cards dropped together", {d5}, {25, 50}, {305, 230},
          {"removed 1: 2, holds 0", "added 2: 5D AC 2C"}, {"", "5D AC 2C"}, 0},
         {"refused by the target's rule", {{2, true, 300, "5D", Refuses}}, {60, 50}, {328, 230},
@@ -66,18 +67,14 @@ TEST(DropTarget, ReleasedCardsGoToTheRegionTheyCoverMost)
          {"removed 1: 1, holds 2", "added 1: AC 2C"}, {"AC 2C", "5D"}, 0},
         {"the source refusing its own cards", {}, {60, 50}, {60, 50}, {}, {"AC 2C"}, 0, true},
         // The image at (336, 200): 35 columns of each, 49 %.
-        {"equal scores: the earlier created wins", {d5, d6}, {60, 50}, {364, 230},
-         {"removed 1: 1, holds 1", "added 2: 5D 2C"}, {"AC", "5D 2C", "6D"}, 1},
-        {"equal scores: creation order, not position", {d6, d5}, {60, 50}, {364, 230},
-         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
+        {"equal scores: the earlier created wins", {d5, d6}, {60, 50}, {364, 230}, toD5, {"AC", "5D 2C", "6D"}, 1},
+        {"equal scores: creation order, not position", {d6, d5}, {60, 50}, {364, 230}, toD6, {"AC", "5D", "6D 2C"}, 1},
         // The image at (330, 200): 57 % and 100 %.
-        {"a higher score beats an earlier region", {d5, {3, true, 330, "6D"}}, {60, 50}, {358, 230},
-         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 0},
+        {"a higher score beats an earlier region", {d5, {3, true, 330, "6D"}}, {60, 50}, {358, 230}, toD6,
+         {"AC", "5D", "6D 2C"}, 0},
         // The image at (310, 200): 85 % of the hidden one, 49 % of the other.
-        {"an invisible region is passed over", {{2, false, 300, "5D"}, d6}, {60, 50}, {338, 230},
-         {"removed 1: 1, holds 1", "added 3: 6D 2C"}, {"AC", "5D", "6D 2C"}, 1},
-        {"only an invisible region under the cards", {{2, false, 300, "5D"}}, {60, 50}, {328, 230},
-         {}, {"AC 2C", "5D"}, 10},
+        {"an invisible region is passed over", {{2, false, 300, "5D"}, d6}, {60, 50}, {338, 230}, toD6,
+         {"AC", "5D", "6D 2C"}, 1},
         {"a region of 125 cards takes two more", {{2, true, 300, "", Accepts, 125}}, {25, 50}, {305, 230},
          {"removed 1: 2, holds 0"}, {"", "127 cards"}, 0},
         {"a region of 126 cards refuses two more instead of losing them", {{2, true, 300, "", Accepts, 126}},
@@ -85,33 +82,26 @@ TEST(DropTarget, ReleasedCardsGoToTheRegionTheyCoverMost)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FakePlatform platform;
-        ScopedPlatform installed(platform);
-        TestTable table(706, 500);
-        CardRegion* source = table.Window().CreateRegion(1, true, 20, 20, 12, 0);
-        source->SetCards(ParseStack("AC 2C"));
+        DragScene scene;
+        CardRegion* source = scene.Region(1, 20, 20, 12, 0, "AC 2C");
         source->SetDropRule(c.sourceRefuses ? DropRefuse : DropAccept, nullptr);
-        RecordMoves(source);
         for (const Target& t : c.targets) {
-            CardRegion* region = table.Window().CreateRegion(t.id, t.visible, t.x, 200, 0, 0);
-            region->SetCards(ParseStack(t.cards));
+            CardRegion* region = scene.Region(t.id, t.x, 200, 0, 0, t.cards, t.visible);
             for (int i = 0; i < t.fill; ++i)
                 region->Cards()->Push(Card{static_cast<std::uint32_t>(i % 52), true});
-            RecordMoves(region);
             if (t.fill)
                 region->SetCardsAddedCallback(nullptr);
             region->SetDropRule(t.answer == Refuses ? DropRefuse : DropAccept, nullptr);
             if (t.answer == AsksYes || t.answer == AsksNo)
                 RecordDropRule(region, t.answer == AsksYes);
         }
-        CallbackLog().clear();
-        table.Press(c.press.x, c.press.y);
-        table.MoveTo(c.release.x, c.release.y);
-        table.Release(c.release.x, c.release.y);
+        scene.table.Press(c.press.x, c.press.y);
+        scene.table.MoveTo(c.release.x, c.release.y);
+        scene.table.Release(c.release.x, c.release.y);
         EXPECT_EQ(CallbackLog(), c.log);
         for (std::size_t i = 0; i < c.stacks.size(); ++i)
-            EXPECT_EQ(Contents(table.Window().FindRegion(static_cast<int>(i) + 1)), c.stacks[i]) << "region " << i + 1;
-        EXPECT_EQ(platform.sleeps.size(), c.sleeps);
+            EXPECT_EQ(Contents(scene.table.Window().FindRegion(static_cast<int>(i) + 1)), c.stacks[i]) << "region " << i + 1;
+        EXPECT_EQ(scene.platform.sleeps.size(), c.sleeps);
     }
 }
 
