@@ -119,18 +119,21 @@ std::vector<BYTE> BitmapResource(int width, int height)
 
 // A deck that cannot be loaded, or whose bitmaps are missing or not all of
 // one size, is refused with the error box and a quit, leaving nothing behind.
+// The deck is never taken from the current folder, where a broken one lies.
 TEST_F(CardImages, MissingOrBrokenDecksAreRefusedWithTheErrorBoxAndQuit)
 {
     const struct {
         const char* name;
         int id;
         std::vector<BYTE> replacement;
-        bool loads;
-    } cases[] = {{"wexa-rebuilt.dll", 0, {}, true},
-                 {"no-such-folder\\cards.dll", -1, {}, false},
-                 {"wexa-missing-30.dll", 30, {}, false},
-                 {"wexa-wide-5.dll", 5, BitmapResource(72, 96), false},
-                 {"wexa-short-68.dll", 68, BitmapResource(71, 95), false}};
+        bool loads, fromCurrentFolder;
+    } cases[] = {{"wexa-rebuilt.dll", 0, {}, true, false},
+                 {"no-such-folder\\cards.dll", -1, {}, false, false},
+                 {"wexa-missing-30.dll", 30, {}, false, false},
+                 {"wexa-wide-5.dll", 5, BitmapResource(72, 96), false, false},
+                 {"wexa-short-68.dll", 68, BitmapResource(71, 95), false, false},
+                 {"wexa-current\\cards.dll", 5, BitmapResource(72, 96), true, true}};
+    CreateDirectoryA(InTemp("wexa-current").c_str(), nullptr);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = InTemp(c.name);
@@ -139,7 +142,11 @@ TEST_F(CardImages, MissingOrBrokenDecksAreRefusedWithTheErrorBoxAndQuit)
         ScopedPlatform installed(platform);
         TakeQuitMessage();
         const long outstanding = GdiObjectsOutstanding();
-        EXPECT_EQ(LoadCardImagesFrom(path.c_str()), c.loads);
+        char previous[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, previous);
+        ASSERT_TRUE(!c.fromCurrentFolder || SetCurrentDirectoryA(InTemp("wexa-current").c_str()));
+        EXPECT_EQ(c.fromCurrentFolder ? LoadCardImages() : LoadCardImagesFrom(path.c_str()), c.loads);
+        SetCurrentDirectoryA(previous);
         EXPECT_EQ(TakeQuitMessage(), !c.loads);
         EXPECT_EQ(cardWidth, c.loads ? 71 : 0);
         EXPECT_EQ(cardStrip.Get() != nullptr, c.loads);
@@ -153,23 +160,6 @@ TEST_F(CardImages, MissingOrBrokenDecksAreRefusedWithTheErrorBoxAndQuit)
             EXPECT_EQ(platform.messages[0].flags, 0x30u);
         }
     }
-}
-
-TEST_F(CardImages, NeverTakesTheDeckFromTheCurrentFolder)
-{
-    const std::string folder = InTemp("wexa-current");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(RebuildDeck(module, folder + "\\cards.dll", 5, BitmapResource(72, 96)));
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
-    FakePlatform platform;
-    ScopedPlatform installed(platform);
-    const bool loaded = LoadCardImages();
-    SetCurrentDirectoryA(previous);
-    DeleteFileA((folder + "\\cards.dll").c_str());
-    EXPECT_TRUE(loaded) << "the deck beside the program, not the broken one in the current folder";
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 } // namespace
