@@ -2,12 +2,10 @@
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
-#include "tests/win32/support/LockHolder.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <vector>
 
 namespace {
@@ -103,7 +101,7 @@ TEST_F(PushButtonOnTable, ClicksGoToTheCallbackElseAsACommandToTheParent)
 // top, give no click, no command, no capture and no sunken picture.
 TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
 {
-    enum Setup { Outside, Hidden, UnderRegion, CoveredAtRelease, LockedElsewhere, Label };
+    enum Setup { Outside, Hidden, UnderRegion, CoveredAtRelease, Label };
     const struct {
         const char* name;
         Setup setup;
@@ -113,16 +111,11 @@ TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
                  {"hidden", Hidden, {30, 30}, false},
                  {"a region over it", UnderRegion, {30, 30}, false},
                  {"released over a later button", CoveredAtRelease, {70, 30}, true},
-                 {"its lock held by another thread", LockedElsewhere, {30, 30}, false},
                  {"a label", Label, {30, 30}, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ButtonScene scene(c.setup == Label ? 0u : static_cast<unsigned>(PushButton));
         TestTable& table = scene.table;
-        std::optional<LockHolder> holder;
-        if (c.setup == LockedElsewhere)
-            holder.emplace(scene.button->Lock());
-        ASSERT_TRUE(!holder || holder->Holding());
         scene.button->SetVisible(c.setup != Hidden);
         if (c.setup == UnderRegion)
             table.Window().CreateRegion(1, true, 0, 0, 0, 0);
@@ -131,9 +124,6 @@ TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
         table.Press(30, 30);
         EXPECT_EQ(scene.button->IsPressed(), c.pressed);
         EXPECT_EQ(GetCapture(), c.pressed ? table.Handle() : nullptr);
-        if (c.setup == LockedElsewhere) {
-            EXPECT_EQ(scene.CornerOnScreen(), highlight) << "nothing drawn";
-        }
         table.MoveTo(c.release.x, c.release.y);
         table.Release(c.release.x, c.release.y);
         if (!c.pressed) {
@@ -144,11 +134,6 @@ TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
         EXPECT_TRUE(table.Host().Commands().empty());
         EXPECT_FALSE(scene.button->IsTracking());
         EXPECT_EQ(GetCapture(), nullptr);
-        holder.reset();
-        if (c.setup == LockedElsewhere) {
-            scene.Click(30, 30);
-            EXPECT_EQ(clicked.size(), 1u) << "the probe does not keep the lock";
-        }
     }
 }
 

@@ -2,7 +2,6 @@
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
 #include "cardlib/core/CardText.h"
-#include "tests/win32/support/LockHolder.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -25,21 +24,6 @@ TEST(CardRegionConfig, EveryCardShowsFaceUpAndInvisibleRegionsAreNeverHit)
     EXPECT_EQ(region->Height(), 136);
     region->SetVisible(false);
     EXPECT_FALSE(region->HitTest(10, 10));
-}
-
-TEST(CardRegionLock, HeldByAnotherThreadItRefusesDragAndDrop)
-{
-    TestTable table(100, 100);
-    CardRegion* region = table.Region(1, 0, 0, 0, 0, "AC");
-    CardStack dragged = ParseStack("2C");
-    {
-        LockHolder holder(region->Lock());
-        ASSERT_TRUE(holder.Holding());
-        EXPECT_FALSE(region->CanDrag(1));
-        EXPECT_FALSE(region->CanDrop(&dragged));
-    }
-    EXPECT_TRUE(region->CanDrag(1)) << "the probe never keeps the lock";
-    EXPECT_TRUE(region->CanDrop(&dragged));
 }
 
 // "AC 2D 3H" fanned right at (10, 10) moved onto "KS" fanned down, or onto
