@@ -6,11 +6,13 @@
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
 #include "cardlib/GdiHolders.h"
+#include "game/core/TriangleLayout.h"
 #include "tests/support/FakePlatform.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -37,36 +39,29 @@ double Time(Work work)
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-CardStack NextCards(int count, std::uint32_t& next)
-{
-    CardStack stack;
-    for (int i = 0; i < count; ++i)
-        stack.Push(Card{next++ % 48, true});
-    return stack;
-}
-
-// The game's table after a deal: six fanned side stacks (4, 4, 3, 3, 3, 3
-// cards), the 28 cards of the triangle, and the empty removed pile.
+// The game's table after a deal, in the game's own layout: six fanned side
+// stacks (4, 4, 3, 3, 3, 3 cards), the 28 cards of the triangle, and the
+// empty removed pile.
 void LayOutGameTable(CardWindow& table)
 {
-    std::uint32_t next = 0;
-    const int middleRow = cardHeight / 4 + cardHeight + 10;
-    const int sideStacks[6][4] = {
-        {29, 5, 10, 4},         {32, (7 * cardWidth) / 4 + 5, 10, 3},        {33, (7 * cardWidth) / 2 - 7, 10, 3},
-        {30, 5, middleRow, 4},  {34, (7 * cardWidth) / 4 + 5, middleRow, 3}, {31, 5, middleRow + cardHeight / 4 + cardHeight, 3},
-    };
-    for (const auto& s : sideStacks)
-        table.CreateRegion(s[0], true, s[1], s[2], 12, 0)->SetCards(NextCards(s[3], next));
-    const int apexY = cardHeight / 2 + cardHeight + cardHeight / 4 + 10;
+    CardStack deck;
+    deck.FillDeck();
+    for (int king = 0; king < 4; ++king)
+        deck.RemoveAt(0);
+    const std::array<CardStack, 36> places = DealtLayout(deck);
+    for (int id : sideStackCreationOrder) {
+        const Point at = SideStackPosition(id, cardWidth, cardHeight);
+        table.CreateRegion(id, true, at.x, at.y, 12, 0)->SetCards(places[id]);
+    }
     for (int row = 0, id = 1; row < 7; ++row)
-        for (int column = 0; column <= row; ++column, ++id) {
-            const double x = cardWidth * column + cardWidth * (3.0 - 0.5 * row) + (2 * cardWidth + 5.0);
-            CardRegion* region =
-                table.CreateRegion(id, true, static_cast<int>(x), apexY + row * (cardHeight / 3), 0, 15);
-            region->SetCards(NextCards(1, next));
+        for (int j = 0; j <= row; ++j, ++id) {
+            const Point at = TrianglePosition(row, j, cardWidth, cardHeight);
+            CardRegion* region = table.CreateRegion(id, true, at.x, at.y, 0, 15);
+            region->SetCards(places[id]);
             region->SetEmptyStyle(EmptyNothing);
         }
-    table.CreateRegion(35, true, 5, apexY + 7 * (cardHeight / 3) + cardHeight, 8, 0)->SetEmptyStyle(EmptyBackground);
+    const Point pile = RemovedPilePosition(cardWidth, cardHeight);
+    table.CreateRegion(35, true, pile.x, pile.y, 8, 0)->SetEmptyStyle(EmptyBackground);
 }
 
 void Send(HWND window, UINT message, WPARAM buttons, int x, int y)
