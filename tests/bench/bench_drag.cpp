@@ -6,12 +6,13 @@
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
 #include "cardlib/GdiHolders.h"
-#include "cardlib/core/CardStack.h"
-#include "cardlib/core/PlatformServices.h"
+#include "game/core/TriangleLayout.h"
+#include "tests/support/FakePlatform.h"
 
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -24,135 +25,80 @@ constexpr int stepPixels = 3;
 constexpr int dragLoops = 3;
 constexpr int paints = 400;
 
-// Slides are not what is measured: they run without pauses.
-class NoPauses final : public PlatformServices {
-public:
-    std::uint32_t TickCount() override { return GetTickCount(); }
-    void Sleep(std::uint32_t) override {}
-    bool PlaySoundFromMemory(const void*, unsigned) override { return true; }
-    bool PlaySoundFromResource(int) override { return true; }
-    int ShowMessageBox(void*, const char*, const char*, unsigned) override { return IDOK; }
-    bool OpenWithShell(const char*) override { return true; }
-};
+LARGE_INTEGER frequency;
 
-LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+// Milliseconds one call of `work` takes, drawing included.
+template <typename Work>
+double Time(Work work)
 {
-    return DefWindowProcA(window, message, wParam, lParam);
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    work();
+    GdiFlush();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-HWND MakeHost()
-{
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = HostProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "WexaBenchHost";
-    if (!RegisterClassExA(&windowClass))
-        return nullptr;
-    return CreateWindowExA(WS_EX_TOPMOST, "WexaBenchHost", "bench", WS_POPUP | WS_VISIBLE, 0, 0, tableWidth,
-                           tableHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-CardStack NextCards(int count, std::uint32_t& next)
-{
-    CardStack stack;
-    for (int i = 0; i < count; ++i)
-        stack.Push(Card{next++ % 48, true});
-    return stack;
-}
-
-// The game's table after a deal: six fanned side stacks (4, 4, 3, 3, 3, 3
-// cards), the 28 cards of the triangle, and the empty removed pile.
+// The game's table after a deal, in the game's own layout: six fanned side
+// stacks (4, 4, 3, 3, 3, 3 cards), the 28 cards of the triangle, and the
+// empty removed pile.
 void LayOutGameTable(CardWindow& table)
 {
-    std::uint32_t next = 0;
-    const int middleRow = cardHeight / 4 + cardHeight + 10;
-    const int sideStacks[6][4] = {
-        {29, 5, 10, 4},
-        {32, (7 * cardWidth) / 4 + 5, 10, 3},
-        {33, (7 * cardWidth) / 2 - 7, 10, 3},
-        {30, 5, middleRow, 4},
-        {34, (7 * cardWidth) / 4 + 5, middleRow, 3},
-        {31, 5, middleRow + cardHeight / 4 + cardHeight, 3},
-    };
-    for (const auto& s : sideStacks)
-        table.CreateRegion(s[0], true, s[1], s[2], 12, 0)->SetCards(NextCards(s[3], next));
-    const int apexY = cardHeight / 2 + cardHeight + cardHeight / 4 + 10;
-    int id = 1;
-    for (int row = 0; row < 7; ++row) {
-        for (int column = 0; column <= row; ++column, ++id) {
-            const double x = cardWidth * column + cardWidth * (3.0 - 0.5 * row) + (2 * cardWidth + 5.0);
-            CardRegion* region =
-                table.CreateRegion(id, true, static_cast<int>(x), apexY + row * (cardHeight / 3), 0, 15);
-            region->SetCards(NextCards(1, next));
+    CardStack deck;
+    deck.FillDeck();
+    for (int king = 0; king < 4; ++king)
+        deck.RemoveAt(0);
+    const std::array<CardStack, 36> places = DealtLayout(deck);
+    for (int id : sideStackCreationOrder) {
+        const Point at = SideStackPosition(id, cardWidth, cardHeight);
+        table.CreateRegion(id, true, at.x, at.y, 12, 0)->SetCards(places[id]);
+    }
+    for (int row = 0, id = 1; row < 7; ++row)
+        for (int j = 0; j <= row; ++j, ++id) {
+            const Point at = TrianglePosition(row, j, cardWidth, cardHeight);
+            CardRegion* region = table.CreateRegion(id, true, at.x, at.y, 0, 15);
+            region->SetCards(places[id]);
             region->SetEmptyStyle(EmptyNothing);
         }
-    }
-    CardRegion* removed = table.CreateRegion(35, true, 5, apexY + 7 * (cardHeight / 3) + cardHeight, 8, 0);
-    removed->SetEmptyStyle(EmptyBackground);
+    const Point pile = RemovedPilePosition(cardWidth, cardHeight);
+    table.CreateRegion(35, true, pile.x, pile.y, 8, 0)->SetEmptyStyle(EmptyBackground);
 }
 
-double Milliseconds(LONGLONG ticks, LONGLONG frequency)
+void Send(HWND window, UINT message, WPARAM buttons, int x, int y)
 {
-    return 1000.0 * static_cast<double>(ticks) / static_cast<double>(frequency);
-}
-
-LPARAM PointParam(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
+    SendMessageA(window, message, buttons,
+                 MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))));
 }
 
 // Presses at (x, y), then moves the pointer round a loop over the whole
 // table in steps of a few pixels, timing each move; releases where it started.
-std::vector<double> TimeDrag(HWND window, int x, int y, LONGLONG frequency)
+std::vector<double> TimeDrag(HWND window, int x, int y)
 {
     const POINT corners[] = {{x, y}, {650, 420}, {650, 100}, {60, 100}, {60, 420}, {x, y}};
     std::vector<double> frames;
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
+    Send(window, WM_LBUTTONDOWN, MK_LBUTTON, x, y);
     if (!dragRegion)
         return frames; // the press took nothing: no frames to time
-    for (int loop = 0; loop < dragLoops; ++loop) {
+    for (int loop = 0; loop < dragLoops; ++loop)
         for (std::size_t leg = 0; leg + 1 < std::size(corners); ++leg) {
-            const POINT from = corners[leg];
-            const POINT to = corners[leg + 1];
+            const POINT from = corners[leg], to = corners[leg + 1];
             const int length = std::max(std::abs(to.x - from.x), std::abs(to.y - from.y));
-            for (int done = stepPixels; done <= length; done += stepPixels) {
-                const int px = from.x + (to.x - from.x) * done / length;
-                const int py = from.y + (to.y - from.y) * done / length;
-                LARGE_INTEGER start, end;
-                QueryPerformanceCounter(&start);
-                SendMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, PointParam(px, py));
-                GdiFlush();
-                QueryPerformanceCounter(&end);
-                frames.push_back(Milliseconds(end.QuadPart - start.QuadPart, frequency));
-            }
+            for (int done = stepPixels; done <= length; done += stepPixels)
+                frames.push_back(Time([&] {
+                    Send(window, WM_MOUSEMOVE, MK_LBUTTON, from.x + (to.x - from.x) * done / length,
+                         from.y + (to.y - from.y) * done / length);
+                }));
         }
-    }
-    SendMessageA(window, WM_LBUTTONUP, 0, PointParam(x, y));
+    Send(window, WM_LBUTTONUP, 0, x, y);
     return frames;
 }
 
-std::vector<double> TimePaints(CardWindow& table, LONGLONG frequency)
+std::vector<double> TimePaints(CardWindow& table)
 {
     std::vector<double> times;
     WindowContext windowContext(table.Handle());
-    for (int i = 0; i < paints; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        table.Paint(windowContext.Get());
-        GdiFlush();
-        QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(end.QuadPart - start.QuadPart, frequency));
-    }
+    for (int i = 0; i < paints; ++i)
+        times.push_back(Time([&] { table.Paint(windowContext.Get()); }));
     return times;
 }
 
@@ -165,9 +111,8 @@ bool Report(const char* what, std::vector<double> times, double target)
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
     const std::size_t rank = (times.size() * 99 + 99) / 100; // ceil(0.99 n)
-    const double p99 = times[rank - 1];
     std::printf("%-32s %5zu samples  median %7.3f ms  99th percentile %7.3f ms  (target under %.0f ms)\n", what,
-                times.size(), median, p99, target);
+                times.size(), median, times[rank - 1], target);
     return true;
 }
 
@@ -175,34 +120,33 @@ bool Report(const char* what, std::vector<double> times, double target)
 
 int main()
 {
-    NoPauses noPauses;
+    // Slides are not what is measured: the fake platform runs them without pauses.
+    FakePlatform noPauses;
     ScopedPlatform platform(noPauses);
-    HWND host = MakeHost();
-    if (!host) {
-        std::fprintf(stderr, "bench_drag: no window\n");
-        return 1;
-    }
+    // A plain top-level window to hold the table; the table covers all of it.
+    HWND host = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "bench", WS_POPUP | WS_VISIBLE, 0, 0, tableWidth,
+                                tableHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     auto table = std::make_unique<CardWindow>();
-    table->Create(host, 0, WS_CHILD | WS_VISIBLE);
-    if (!table->Handle() || cardWidth != 71 || cardHeight != 96) {
+    if (host)
+        table->Create(host, 0, WS_CHILD | WS_VISIBLE);
+    if (!host || !table->Handle() || cardWidth != 71 || cardHeight != 96) {
         std::fprintf(stderr, "bench_drag: no card table (cards %d x %d)\n", cardWidth, cardHeight);
         return 1;
     }
     SetWindowPos(table->Handle(), nullptr, 0, 0, tableWidth, tableHeight, SWP_NOZORDER);
     LayOutGameTable(*table);
     table->Redraw();
-    PumpMessages();
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageA(&message);
 
-    LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     std::printf("table %d x %d, 48 cards in the game's layout, steps of %d pixels\n", tableWidth, tableHeight,
                 stepPixels);
     // A card of the triangle's bottom row (id 25 at (360, 370)), then the top
     // three cards of side stack 29 (the strip of its second card).
-    bool measured = Report("drag frame, one card", TimeDrag(table->Handle(), 395, 420, frequency.QuadPart), 1.0);
-    measured &= Report("drag frame, fan of three", TimeDrag(table->Handle(), 20, 60, frequency.QuadPart), 1.0);
-    measured &= Report("full paint, 48 cards", TimePaints(*table, frequency.QuadPart), 5.0);
-
+    bool measured = Report("drag frame, one card", TimeDrag(table->Handle(), 395, 420), 1.0);
+    measured &= Report("drag frame, fan of three", TimeDrag(table->Handle(), 20, 60), 1.0);
+    measured &= Report("full paint, 48 cards", TimePaints(*table), 5.0);
     table.reset();
     DestroyWindow(host);
     return measured ? 0 : 1;

@@ -51,13 +51,9 @@ public:
         resourceSounds.push_back(resourceId);
         return true;
     }
-    std::function<int()> onMessageBox; // answers instead of messageBoxAnswer when set
-
     int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override
     {
         messages.push_back({text ? text : "", caption ? caption : "", flags, owner});
-        if (onMessageBox)
-            return onMessageBox();
         return messageBoxAnswer;
     }
     bool OpenWithShell(const char* address) override

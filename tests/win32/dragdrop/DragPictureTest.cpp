@@ -12,16 +12,12 @@
 
 namespace {
 
-// A 706 x 500 table with the platform under the test's control.
-struct DragScene {
-    FakePlatform platform;
-    ScopedPlatform installed{platform};
-    TestTable table{706, 500};
+// A 706 x 500 table whose window is checked against fresh paints.
+struct PictureScene : DragScene {
     MemorySurface before{706, 500};
     POINT press = {0, 0};
     std::vector<FloatingCard> hand;
-
-    DragScene() { CallbackLog().clear(); }
+    std::vector<std::string> failures;
 
     // Remembers the window after a full paint of the table as set up. With
     // `asDealt`, the regions are first shown one after another as a deal puts
@@ -49,48 +45,47 @@ struct DragScene {
         table.Press(at.x, at.y);
     }
 
-    // Moves the pointer from `from` to `to` in small steps, checking the
-    // whole window after each step.
-    void DragAndCheck(POINT from, POINT to, int steps)
+    // Drags along `path` in steps of a few pixels, checking the whole window
+    // after each step.
+    void DragAlong(const std::vector<POINT>& path)
     {
-        for (int i = 1; i <= steps; ++i) {
-            const int px = from.x + (to.x - from.x) * i / steps;
-            const int py = from.y + (to.y - from.y) * i / steps;
-            table.MoveTo(px, py);
-            std::vector<FloatingCard> moved = hand;
-            for (FloatingCard& card : moved) {
-                card.x += px - press.x;
-                card.y += py - press.y;
+        for (std::size_t leg = 1; leg < path.size(); ++leg) {
+            const POINT from = path[leg - 1], to = path[leg];
+            const int steps = std::max(1, static_cast<int>(std::abs(to.x - from.x) + std::abs(to.y - from.y)) / 12);
+            for (int i = 1; i <= steps; ++i) {
+                const int px = from.x + (to.x - from.x) * i / steps, py = from.y + (to.y - from.y) * i / steps;
+                table.MoveTo(px, py);
+                std::vector<FloatingCard> moved = hand;
+                for (FloatingCard& card : moved) {
+                    card.x += px - press.x;
+                    card.y += py - press.y;
+                }
+                ASSERT_EQ(DifferenceFromFreshPaint(table, before, moved), "") << "pointer at " << px << "," << py;
             }
-            ASSERT_EQ(DifferenceFromFreshPaint(table, before, moved), "") << "pointer at (" << px << ", " << py << ")";
         }
     }
 
-    // Drags along `path` in steps of a few pixels, checking every step.
-    void DragAlong(const std::vector<POINT>& path)
+    // Checks the window at each pause of a slide, with the cards where
+    // `cardsAt(frame)` puts them.
+    void CheckEveryFrame(std::function<std::vector<FloatingCard>(int)> cardsAt)
     {
-        for (std::size_t i = 1; i < path.size(); ++i) {
-            const int length = std::abs(path[i].x - path[i - 1].x) + std::abs(path[i].y - path[i - 1].y);
-            DragAndCheck(path[i - 1], path[i], std::max(1, length / 12));
-        }
+        platform.onSleep = [this, cardsAt](int frame) {
+            std::string difference = DifferenceFromFreshPaint(table, before, cardsAt(frame));
+            if (!difference.empty())
+                failures.push_back("frame " + std::to_string(frame) + ": " + difference);
+        };
     }
 };
 
-struct DragPictureTest : DragScene, testing::Test {};
+struct DragPictureTest : PictureScene, testing::Test {};
 
 TEST_F(DragPictureTest, TwoCardsDraggedOverEveryKindOfRegionDropCleanly)
 {
-    CardWindow& window = table.Window();
-    CardRegion* source = window.CreateRegion(1, true, 5, 10, 12, 0);
-    source->SetCards(ParseStack("AC 2D 3H 4S 5C"));
-    CardRegion* target = window.CreateRegion(2, true, 300, 40, 12, 0);
-    target->SetCards(ParseStack("9H 10S"));
-    window.CreateRegion(3, true, 150, 200, 0, 15)->SetCards(ParseStack("JC QD KH"));
-    window.CreateRegion(4, true, 520, 330, 0, 0); // an empty place
-    RecordMoves(source);
-    RecordMoves(target);
+    CardRegion* source = Region(1, 5, 10, 12, 0, "AC 2D 3H 4S 5C");
+    CardRegion* target = Region(2, 300, 40, 12, 0, "9H 10S");
+    Region(3, 150, 200, 0, 15, "JC QD KH");
+    Region(4, 520, 330, 0, 0, ""); // an empty place
     Settle();
-
     // The 4th card's strip (x 41..52) takes the top two; over the pile, the
     // empty place and the target, where the image at (336, 50) lands.
     PressOn({45, 30}, Fan("4S 5C", 41, 10, 12, 0));
@@ -102,33 +97,28 @@ TEST_F(DragPictureTest, TwoCardsDraggedOverEveryKindOfRegionDropCleanly)
     EXPECT_EQ(DifferenceFromFreshPaint(table, before), "");
 }
 
-// A card of a triangle's bottom row, as the game lays it out: each card
-// covers the lower two thirds of the two above it, each a region of its own.
-void MakeTriangle(CardWindow& window, int emptyStyle)
+// Three rows of a triangle as the game lays it out: each card covers the
+// lower two thirds of the two above it, each a region of its own.
+void MakeTriangle(PictureScene& scene, int emptyStyle)
 {
     static const char* const faces[6] = {"AH", "2S", "3D", "4C", "5H", "6S"};
     for (int r = 0, id = 1; r < 3; ++r)
-        for (int j = 0; j <= r; ++j, ++id) {
-            const int x = 5 + static_cast<int>(71.0 * (j + 5 - r / 2.0));
-            CardRegion* region = window.CreateRegion(id, true, x, 178 + 32 * r, 0, 15);
-            region->SetCards(ParseStack(faces[id - 1]));
-            region->SetEmptyStyle(emptyStyle);
-        }
+        for (int j = 0; j <= r; ++j, ++id)
+            scene.Region(id, 5 + static_cast<int>(71.0 * (j + 5 - r / 2.0)), 178 + 32 * r, 0, 15, faces[id - 1])
+                ->SetEmptyStyle(emptyStyle);
 }
 
 // Cards dragged away and released over no region slide home whole; the
 // window never shows a trail or a hole. The saved table under a card is
 // taken from where the card is (not where its fan starts), the cards it lay
-// over are drawn again when it is picked up (while it is in hand its place
-// shows what lies beneath, as if its region were not there), a place
-// emptied under later rows shows its outline beneath them, and positions
-// left of and above the window arrive as negative numbers while the mouse
-// is captured. Triangles are settled as a deal lays them down.
+// over are drawn again when it is picked up, a place emptied under later
+// rows shows its outline beneath them, and positions left of and above the
+// window arrive as negative numbers while the mouse is captured.
 TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
 {
     const struct {
         const char* name;
-        std::function<CardRegion*(CardWindow&)> makeTable;
+        std::function<CardRegion*(PictureScene&)> makeTable;
         POINT press;
         std::vector<FloatingCard> taken;
         std::vector<POINT> path;
@@ -136,47 +126,41 @@ TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
         bool triangle = false;
     } cases[] = {
         {"a fan pulled downward from a pile",
-         [](CardWindow& w) {
-             w.CreateRegion(2, true, 400, 300, 8, 0)->SetCards(ParseStack("7D 8D 9D"));
-             CardRegion* pile = w.CreateRegion(1, true, 200, 50, 0, 20);
-             pile->SetCards(ParseStack("2C 3C 4C 5C 6C"));
-             return pile;
+         [](PictureScene& s) {
+             s.Region(2, 400, 300, 8, 0, "7D 8D 9D");
+             return s.Region(1, 200, 50, 0, 20, "2C 3C 4C 5C 6C");
          },
          {230, 100}, Fan("4C 5C 6C", 200, 90, 0, 20), {{230, 100}, {460, 340}, {650, 440}}, "2C 3C 4C 5C 6C"},
         {"the top card of a fan lying over other cards",
-         [](CardWindow& w) {
-             w.CreateRegion(1, true, 100, 100, 0, 0)->SetCards(ParseStack("KS"));
-             w.CreateRegion(2, true, 200, 230, 0, 0)->SetCards(ParseStack("QH"));
-             CardRegion* fan = w.CreateRegion(3, true, 120, 150, 12, 0);
-             fan->SetCards(ParseStack("2H 3H 4H"));
-             return fan;
+         [](PictureScene& s) {
+             s.Region(1, 100, 100, 0, 0, "KS");
+             s.Region(2, 200, 230, 0, 0, "QH");
+             return s.Region(3, 120, 150, 12, 0, "2H 3H 4H");
          },
          {190, 200}, Fan("4H", 144, 150), {{190, 200}, {400, 420}}, "2H 3H 4H"},
         {"leaving the window above and left of it",
-         [](CardWindow& w) {
-             w.CreateRegion(2, true, 0, 200, 0, 0)->SetCards(ParseStack("10D"));
-             CardRegion* source = w.CreateRegion(1, true, 20, 30, 0, 0);
-             source->SetCards(ParseStack("8C 9C"));
-             return source;
+         [](PictureScene& s) {
+             s.Region(2, 0, 200, 0, 0, "10D");
+             return s.Region(1, 20, 30, 0, 0, "8C 9C");
          },
          {30, 40}, Fan("9C", 20, 30), {{30, 40}, {-45, -70}, {100, 120}, {-60, 230}, {-80, -110}, {-5, 330}}, "8C 9C"},
         {"a card over two rows of a triangle",
-         [](CardWindow& w) {
-             MakeTriangle(w, EmptyNothing);
-             return w.FindRegion(5);
+         [](PictureScene& s) {
+             MakeTriangle(s, EmptyNothing);
+             return s.table.Window().FindRegion(5);
          },
          {400, 320}, Fan("5H", 360, 242), {{400, 320}, {330, 200}, {600, 450}}, "5H", true},
         {"the apex taken from over its emptied outline",
-         [](CardWindow& w) {
-             MakeTriangle(w, EmptyOutline);
-             return w.FindRegion(1);
+         [](PictureScene& s) {
+             MakeTriangle(s, EmptyOutline);
+             return s.table.Window().FindRegion(1);
          },
          {395, 185}, Fan("AH", 360, 178), {{395, 185}, {395, 60}, {600, 120}}, "AH", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        DragScene scene;
-        CardRegion* source = c.makeTable(scene.table.Window());
+        PictureScene scene;
+        CardRegion* source = c.makeTable(scene);
         scene.Settle(c.triangle);
         scene.PressOn(c.press, c.taken);
         ASSERT_TRUE(source->IsDragging());
@@ -198,20 +182,14 @@ TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
 // coalesced: the slide starts from the release. A step of 0 is ignored.
 TEST_F(DragPictureTest, EveryFrameOfTheSlideBackShowsTheCardOnItsWay)
 {
-    CardRegion* source = table.Window().CreateRegion(1, true, 100, 100, 0, 0);
-    source->SetCards(ParseStack("7H"));
+    Region(1, 100, 100, 0, 0, "7H");
     Settle();
     SetAnimationStep(40);
     SetAnimationStep(0);
     PressOn({110, 110}, Fan("7H", 100, 100));
-    DragAndCheck({110, 110}, {250, 300}, 16);
-    std::vector<std::string> failures;
-    platform.onSleep = [&](int frame) {
-        // 192 x 256 pixels back at 40 a step: (-24, -32) per frame.
-        std::string difference = DifferenceFromFreshPaint(table, before, Fan("7H", 292 - 24 * frame, 356 - 32 * frame));
-        if (!difference.empty())
-            failures.push_back("frame " + std::to_string(frame) + ": " + difference);
-    };
+    DragAlong({{110, 110}, {250, 300}});
+    // 192 x 256 pixels back at 40 a step: (-24, -32) per frame.
+    CheckEveryFrame([](int frame) { return Fan("7H", 292 - 24 * frame, 356 - 32 * frame); });
     table.Release(302, 366); // the image at (292, 356)
     SetAnimationStep(32);
     EXPECT_EQ(platform.sleeps, std::vector<std::uint32_t>(7, 10)); // 8 frames
@@ -223,17 +201,10 @@ TEST_F(DragPictureTest, EveryFrameOfTheSlideBackShowsTheCardOnItsWay)
 // first frame takes the card off its pile, the last puts it in place.
 TEST_F(DragPictureTest, AnAnimatedMoveLeavesTheTableAsAFreshPaint)
 {
-    CardRegion* deck = table.Window().CreateRegion(1, true, 100, 100, 0, 0);
-    deck->SetCards(ParseStack("AS 2S 3S"));
-    CardRegion* target = table.Window().CreateRegion(2, true, 420, 100, 12, 0);
-    target->SetCards(ParseStack("JD"));
+    CardRegion* deck = Region(1, 100, 100, 0, 0, "AS 2S 3S");
+    CardRegion* target = Region(2, 420, 100, 12, 0, "JD");
     Settle();
-    std::vector<std::string> failures;
-    platform.onSleep = [&](int frame) {
-        std::string difference = DifferenceFromFreshPaint(table, before, Fan("3S", 100 + 32 * frame, 100));
-        if (!difference.empty())
-            failures.push_back("frame " + std::to_string(frame) + ": " + difference);
-    };
+    CheckEveryFrame([](int frame) { return Fan("3S", 100 + 32 * frame, 100); });
     ASSERT_TRUE(deck->MoveCards(target, 1, true));
     EXPECT_EQ(platform.sleeps, std::vector<std::uint32_t>(10, 10)); // 332 pixels at 32: 11 frames
     EXPECT_TRUE(failures.empty()) << failures.front();

@@ -35,16 +35,18 @@ bool LogDropRule(CardRegion* target, const CardStack* dragged)
 
 } // namespace
 
-void RecordMoves(CardRegion* region)
-{
-    region->SetCardsRemovedCallback(LogRemoved);
-    region->SetCardsAddedCallback(LogAdded);
-}
-
 void RecordDropRule(CardRegion* region, bool accept)
 {
     dropAnswers[region->Id() & 63] = accept;
     region->SetDropRule(DropAsk, LogDropRule);
+}
+
+CardRegion* DragScene::Region(int id, int x, int y, int xOffset, int yOffset, const char* cards, bool visible)
+{
+    CardRegion* region = table.Region(id, x, y, xOffset, yOffset, cards, visible);
+    region->SetCardsRemovedCallback(LogRemoved);
+    region->SetCardsAddedCallback(LogAdded);
+    return region;
 }
 
 std::vector<FloatingCard> Fan(const char* cards, int x, int y, int xOffset, int yOffset)
@@ -71,13 +73,11 @@ std::string DifferenceFromFreshPaint(TestTable& table, const MemorySurface& befo
         return "";
     std::ostringstream where;
     where << count << " pixels differ:";
-    int described = 0;
-    for (int y = 0; y < table.Height() && described < 5; ++y)
-        for (int x = 0; x < table.Width() && described < 5; ++x)
-            if (expected.Pixel(x, y) != actual.Pixel(x, y)) {
-                ++described;
-                where << " (" << x << ", " << y << ") is " << std::hex << actual.Pixel(x, y) << " not "
-                      << expected.Pixel(x, y) << std::dec << ";";
-            }
+    for (int i = 0, described = 0; i < table.Width() * table.Height() && described < 5; ++i) {
+        const int x = i % table.Width(), y = i / table.Width();
+        if (expected.Pixel(x, y) != actual.Pixel(x, y) && ++described)
+            where << " (" << x << ", " << y << ") is " << std::hex << actual.Pixel(x, y) << " not "
+                  << expected.Pixel(x, y) << std::dec << ";";
+    }
     return where.str();
 }

@@ -11,10 +11,19 @@
 // (with the cards the source then holds, in hand or not), "added 2: AC 2D",
 // "drop rule 2: 3H 4S" (region id, then the count or the cards).
 std::vector<std::string>& CallbackLog();
-// Installs the recording cards-added and cards-removed callbacks.
-void RecordMoves(CardRegion* region);
 // An Ask drop rule that records the dragged cards and answers `accept`.
 void RecordDropRule(CardRegion* region, bool accept);
+
+// A table with the platform under the test's control and an empty log.
+struct DragScene {
+    explicit DragScene(int width = 706, int height = 500) : table(width, height) { CallbackLog().clear(); }
+    // A region holding `cards` (text form) whose moves go to the log.
+    CardRegion* Region(int id, int x, int y, int xOffset, int yOffset, const char* cards, bool visible = true);
+
+    FakePlatform platform;
+    ScopedPlatform installed{platform};
+    TestTable table;
+};
 
 // A card that floats over the table: its strip cell and top-left corner.
 struct FloatingCard {

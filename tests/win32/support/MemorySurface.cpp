@@ -1,15 +1,9 @@
 #include "tests/win32/support/MemorySurface.h"
 
-MemorySurface::MemorySurface(int surfaceWidth, int surfaceHeight)
-    : width(surfaceWidth), height(surfaceHeight)
+MemorySurface::MemorySurface(int surfaceWidth, int surfaceHeight) : width(surfaceWidth), height(surfaceHeight)
 {
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC screen = GetDC(nullptr);
     dc = CreateCompatibleDC(screen);
     void* pixels = nullptr;
@@ -47,7 +41,7 @@ COLORREF MemorySurface::Pixel(int x, int y) const
     GdiFlush();
     if (x < 0 || y < 0 || x >= width || y >= height)
         return CLR_INVALID;
-    std::uint32_t argb = bits[y * width + x];
+    const std::uint32_t argb = bits[y * width + x];
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
@@ -72,8 +66,7 @@ int MemorySurface::CountDifferences(const MemorySurface& other) const
     int differences = 0;
     for (int y = 0; y < height && y < other.height; ++y)
         for (int x = 0; x < width && x < other.width; ++x)
-            if ((bits[y * width + x] & 0xFFFFFF) != (other.bits[y * other.width + x] & 0xFFFFFF))
-                ++differences;
+            differences += (bits[y * width + x] & 0xFFFFFF) != (other.bits[y * other.width + x] & 0xFFFFFF);
     return differences;
 }
 

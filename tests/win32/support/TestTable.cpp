@@ -1,8 +1,9 @@
 #include "tests/win32/support/TestTable.h"
 
+#include "cardlib/core/CardText.h"
+
 namespace {
 
-const char* const hostClassName = "WexaTestHost";
 COLORREF hostColour = 0;
 std::vector<WPARAM> receivedCommands;
 std::vector<LPARAM> receivedSources;
@@ -16,16 +17,15 @@ LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     if (message == WM_ERASEBKGND)
         return 1;
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint = {};
-        HDC dc = BeginPaint(window, &paint);
-        HBRUSH brush = CreateSolidBrush(hostColour);
-        FillRect(dc, &paint.rcPaint, brush);
-        DeleteObject(brush);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    if (message != WM_PAINT)
+        return DefWindowProcA(window, message, wParam, lParam);
+    PAINTSTRUCT paint = {};
+    HDC dc = BeginPaint(window, &paint);
+    HBRUSH brush = CreateSolidBrush(hostColour);
+    FillRect(dc, &paint.rcPaint, brush);
+    DeleteObject(brush);
+    EndPaint(window, &paint);
+    return 0;
 }
 
 HWND SharedHost()
@@ -38,9 +38,9 @@ HWND SharedHost()
     windowClass.lpfnWndProc = HostProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-    windowClass.lpszClassName = hostClassName;
+    windowClass.lpszClassName = "WexaTestHost";
     RegisterClassExA(&windowClass);
-    host = CreateWindowExA(WS_EX_TOPMOST, hostClassName, "host", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+    host = CreateWindowExA(WS_EX_TOPMOST, "WexaTestHost", "host", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
     return host;
 }
@@ -49,11 +49,6 @@ BOOL CALLBACK DestroyChild(HWND child, LPARAM)
 {
     DestroyWindow(child);
     return TRUE;
-}
-
-LPARAM PointParam(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
 }
 
 } // namespace
@@ -107,6 +102,14 @@ TestTable::~TestTable()
     PumpMessages();
 }
 
+CardRegion* TestTable::Region(int id, int x, int y, int xOffset, int yOffset, const char* cards, bool visible)
+{
+    CardRegion* region = table->CreateRegion(id, visible, x, y, xOffset, yOffset);
+    if (region)
+        region->SetCards(ParseStack(cards));
+    return region;
+}
+
 void TestTable::PaintInto(MemorySurface& surface)
 {
     table->Paint(surface.Context());
@@ -119,24 +122,10 @@ void TestTable::Capture(MemorySurface& surface)
     surface.CopyFromWindow(table->Handle());
 }
 
-void TestTable::Press(int x, int y)
+void TestTable::Send(UINT message, WPARAM buttons, int x, int y)
 {
-    SendMessageA(table->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
-}
-
-void TestTable::MoveTo(int x, int y)
-{
-    SendMessageA(table->Handle(), WM_MOUSEMOVE, MK_LBUTTON, PointParam(x, y));
-}
-
-void TestTable::Release(int x, int y)
-{
-    SendMessageA(table->Handle(), WM_LBUTTONUP, 0, PointParam(x, y));
-}
-
-void TestTable::DoubleClick(int x, int y)
-{
-    SendMessageA(table->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(x, y));
+    SendMessageA(table->Handle(), message, buttons,
+                 MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y))));
 }
 
 void PumpMessages()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
 #include "tests/win32/support/MemorySurface.h"
 
@@ -50,17 +51,21 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
 
+    // A new region holding `cards` (text form, lowest first).
+    CardRegion* Region(int id, int x, int y, int xOffset, int yOffset, const char* cards = "", bool visible = true);
     // The table's own Paint into a surface of the table's size.
     void PaintInto(MemorySurface& surface);
     // Repaints the window on screen and copies its client area.
     void Capture(MemorySurface& surface);
 
-    void Press(int x, int y);
-    void MoveTo(int x, int y);
-    void Release(int x, int y);
-    void DoubleClick(int x, int y);
+    void Press(int x, int y) { Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y); }
+    void MoveTo(int x, int y) { Send(WM_MOUSEMOVE, MK_LBUTTON, x, y); }
+    void Release(int x, int y) { Send(WM_LBUTTONUP, 0, x, y); }
+    void DoubleClick(int x, int y) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, x, y); }
 
 private:
+    void Send(UINT message, WPARAM buttons, int x, int y);
+
     int width = 0;
     int height = 0;
     TestHost host;
