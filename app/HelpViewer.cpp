@@ -1,6 +1,7 @@
 #include "app/HelpViewer.h"
 
 #include "app/HelpPage.h"
+#include "cardlib/GdiHolders.h"
 #include "res/ResourceIds.h"
 
 #include <cstring>
@@ -35,10 +36,9 @@ constexpr int bandPaddingY = 10;
 
 int LineHeight(HDC dc, HFONT font)
 {
-    HGDIOBJ previous = SelectObject(dc, font);
+    ScopedSelect selected(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
     return metrics.tmHeight;
 }
 
@@ -104,12 +104,10 @@ INT_PTR CALLBACK HelpViewer::DialogProcedure(HWND dialog, UINT message, WPARAM w
         }
         return FALSE;
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        HDC dc = BeginPaint(dialog, &paint);
+        PaintContext paint(dialog);
         if (self != nullptr) {
-            self->PaintBand(dc);
+            self->PaintBand(paint.Get());
         }
-        EndPaint(dialog, &paint);
         return TRUE;
     }
     case WM_PRINTCLIENT:
@@ -190,10 +188,9 @@ bool HelpViewer::LiftBand()
     if (titleFont == nullptr || makerFont == nullptr) {
         return false;
     }
-    HDC dc = GetDC(window);
-    titleHeight = LineHeight(dc, titleFont);
-    bandHeight = bandPaddingY + titleHeight + LineHeight(dc, makerFont) + bandPaddingY;
-    ReleaseDC(window, dc);
+    WindowContext dc(window);
+    titleHeight = LineHeight(dc.Get(), titleFont);
+    bandHeight = bandPaddingY + titleHeight + LineHeight(dc.Get(), makerFont) + bandPaddingY;
     CHARRANGE band{0, static_cast<LONG>(makerEnd + 1)};
     SendText(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&band));
     SendText(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
@@ -212,10 +209,8 @@ HFONT HelpViewer::LineFont(LONG start, LONG end, COLORREF* colour) const
         *colour = (format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_HIGHLIGHT) : format.crTextColor;
     }
     LOGFONTW font{};
-    HDC dc = GetDC(window);
     // The size is in twips, 1440 to the inch.
-    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(dc, LOGPIXELSY), 1440);
-    ReleaseDC(window, dc);
+    font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(WindowContext(window).Get(), LOGPIXELSY), 1440);
     font.lfWeight = (format.dwEffects & CFE_BOLD) != 0 ? FW_BOLD : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(font.lfFaceName, format.szFaceName, LF_FACESIZE);
