@@ -19,21 +19,10 @@ namespace {
 constexpr int deals = 5;
 using Clock = std::chrono::steady_clock;
 
-LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
+// A plain popup of the program's window size to hold the game's table.
 HWND MakeHost()
 {
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = HostProcedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "WexaBenchDeal";
-    if (!RegisterClassExA(&windowClass))
-        return nullptr;
-    return CreateWindowExA(0, "WexaBenchDeal", "bench", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 712, 553, nullptr,
+    return CreateWindowExA(0, "STATIC", "bench", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 712, 553, nullptr,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 

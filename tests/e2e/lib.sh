@@ -30,6 +30,14 @@ e2e_until() { # bound, command...
     done
 }
 
+# Waits up to 60 s for a state the player would see and reports it as a check.
+e2e_sees() { # description, command...
+    local what=$1
+    shift
+    e2e_until 60 "$@" && e2e_check "$what" yes yes && return
+    e2e_check "$what" yes "no (last screenshot $e2e_last)"
+}
+
 e2e_reg() { "$e2e_root/tools/wine-run.sh" reg "$@" 2>/dev/null | tr -d '\r'; }
 
 # Screenshot of the whole screen into $shots/NAME.png, kept for the probes below.

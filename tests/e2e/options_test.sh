@@ -18,19 +18,16 @@ coloured() { e2e_shot colour; [ "$(at $((W - 8)) 300)" = "$1" ]; }
 
 # Focus starts on OK; two tabs reach the swatches, End takes the last one.
 in_dialog Tab Tab End Return
-e2e_until 60 coloured fe32df
-e2e_check "OK colours the table with the chosen swatch" fe32df "$(at $((W - 8)) 300)"
+e2e_sees "OK colours the table with the chosen swatch" coloured fe32df
 in_dialog Tab Tab Home Escape
 e2e_shot cancelled
 e2e_check "Cancel keeps the colour" fe32df "$(at $((W - 8)) 300)"
 
 xdotool key F10 Right Down c
-e2e_until 60 shown 'Morvane Solitaire'
-e2e_check "Help > Contents opens the page" yes "$(shown 'Morvane Solitaire' && echo yes || echo no)"
+e2e_sees "Help > Contents opens the page" shown 'Morvane Solitaire'
 e2e_shot help
 xdotool key --window "$w" Escape 2>/dev/null
-e2e_until 60 gone 'Morvane Solitaire'
-e2e_check "Esc closes it" yes "$(gone 'Morvane Solitaire' && echo yes || echo no)"
+e2e_sees "Esc closes it" gone 'Morvane Solitaire'
 
 e2e_exit
 e2e_check "closing stores the colour" 0xdf32fe \
