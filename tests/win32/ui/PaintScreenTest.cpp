@@ -78,14 +78,12 @@ TEST_F(PaintScreenTest, IntroBandsTitleCardsAndTexts)
         EXPECT_EQ(Differences(screen, i < 4 ? 70 + 165 * i : 47 + 165 * (i - 4), i < 4 ? 223 : 247, card,
                               i < 4 ? 24 : 96, true), 0) << i;
     }
-    // The rules from H / 12 + 3t in blue, the hint at the bottom in dark blue.
-    const int t = TextHeightIn(26, "Dismantle the Morvane by removing two exposed");
-    EXPECT_NEAR(FirstRowOf(screen, 0x00F6821B, 0), 41 + 3 * t + 5, 5);
+    // The hint at the bottom in dark blue.
     const int u = TextHeightIn(26, "Select help->contents for more information");
     EXPECT_NEAR(FirstRowOf(screen, 0x00644000, 350), height - u - u / 2 + 5, 5);
 }
 
-TEST_F(PaintScreenTest, LevelAndGameOverCheckerboardTitlesAndLines)
+TEST_F(PaintScreenTest, LevelCheckerboardTitleAndLines)
 {
     const COLORREF light = GetSysColor(COLOR_HIGHLIGHT);
     table.SetLevel(2);
@@ -99,12 +97,6 @@ TEST_F(PaintScreenTest, LevelAndGameOverCheckerboardTitlesAndLines)
     const int t = TextHeightIn(60, "get ready for level 3");
     EXPECT_NEAR(FirstRowOf(screen, yellow, 0), 62 + 2 * t + 5, 5);
     EXPECT_NEAR(FirstRowOf(screen, yellow, 62 + 3 * t), 62 + 3 * t + 5, 5);
-
-    PaintAt(GameOverScreen);
-    EXPECT_EQ(Mismatches(screen, {{704, 498, light}, {705, 498, tableColour}}), "");
-    EXPECT_NEAR(FirstRowOf(screen, black, 0), 62 + 7, 8);
-    EXPECT_EQ(FirstRowOf(screen, black, 62 + 70), -1);
-    EXPECT_EQ(FirstRowOf(screen, yellow, 0), -1); // no level lines
 }
 
 } // namespace

@@ -21,18 +21,13 @@ LRESULT CALLBACK ScriptProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A message-only window that runs the pending script when its message comes.
 HWND ScriptWindow()
 {
     static HWND window = nullptr;
     if (!window) {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &ScriptProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "WexaScreenScript";
-        RegisterClassExA(&windowClass);
-        window = CreateWindowExA(0, "WexaScreenScript", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScriptProcedure));
     }
     return window;
 }
