@@ -86,26 +86,4 @@ TEST_F(LinkBannerTest, ClickRepaintsBeforeTheShellOpensTheAddress)
     EXPECT_EQ(GetWindowLongPtrA(outlived, GWLP_USERDATA), 0);
 }
 
-// A WM_SIZE with the parent's client size is posted to the parent when the
-// picture family changes on a table higher than 200 pixels.
-TEST_F(LinkBannerTest, LayoutRequestWhenThePictureFamilyChangesOnATallTable)
-{
-    const struct {
-        int hostHeight;
-        std::uint32_t from, to;
-        bool request;
-    } cases[] = {{500, 0x00644000, 0x00E9B185, true}, {500, 0x00644000, 0x00328032, false},
-                 {200, 0x00644000, 0x00E9B185, false}, {201, 0x00E9B185, 0x00FF8827, true}};
-    for (const auto& c : cases) {
-        SetWindowPos(host.Handle(), nullptr, 0, 0, 400, c.hostHeight, SWP_NOZORDER);
-        banner.SetColour(c.from);
-        PumpMessages();
-        banner.SetColour(c.to);
-        MSG message = {};
-        const bool posted = PeekMessageA(&message, host.Handle(), WM_SIZE, WM_SIZE, PM_REMOVE) != FALSE;
-        EXPECT_EQ(posted, c.request) << std::hex << c.from << " -> " << c.to << " at " << std::dec << c.hostHeight;
-        EXPECT_TRUE(!posted || message.lParam == MAKELPARAM(400, c.hostHeight));
-    }
-}
-
 } // namespace
