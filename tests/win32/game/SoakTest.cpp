@@ -102,8 +102,8 @@ protected:
     {
         const int remaining = level < 0 ? -1 : std::max(Required() - Removed(), 0);
         const bool panels = Table().LevelPanel().Value() == level && Table().CardsPanel().Value() == remaining;
-        return CardsAccounted() + (panels ? "" : " panels") + (level < 0 && game->CanUndo() ? " undo after over" : "") +
-               (GetCapture() ? " capture kept" : "") + (GdiObjectsOutstanding() != gdiObjects ? " GDI objects" : "");
+        return CardsAccounted() + (panels ? "" : " panels") + (level < 0 && game->CanUndo() ? " undo" : "") +
+               (GetCapture() ? " capture kept" : "") + (GdiObjectsOutstanding() != gdiObjects ? " GDI" : "");
     }
 
     std::uint32_t state = 0;
@@ -130,7 +130,6 @@ TEST_F(SoakTest, EveryCardStaysInOnePlace)
     }
     EXPECT_GT(passes, 12);
     EXPECT_GT(overs, 12);
-    std::printf("soak: 10000 actions, %d levels passed, %d games over\n", passes, overs);
 }
 
 } // namespace

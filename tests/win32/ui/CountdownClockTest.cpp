@@ -60,8 +60,8 @@ protected:
 TEST_F(CountdownClockTest, FramesDotsAndTheUsedUpStrip)
 {
     const MemorySurface stopped(clock.Window());
-    EXPECT_EQ(Mismatches(stopped, {{0, 0, outer}, {13, 427, outer}, {1, 1, inner}, {12, 426, inner}, {1, 11, outer},
-                                   {12, 421, outer}, {1, 12, inner}}),
+    EXPECT_EQ(Mismatches(stopped, {{0, 0, outer}, {13, 427, outer}, {1, 1, inner}, {12, 426, inner},
+                                   {1, 11, outer}, {12, 421, outer}, {1, 12, inner}}),
               "");
     EXPECT_EQ(stopped.CountOf(dark, 2, 2, 12, 426), 10 * 424);
     CountdownClock small;
@@ -77,7 +77,7 @@ TEST_F(CountdownClockTest, FramesDotsAndTheUsedUpStrip)
     TickAt(5000 + 20000); // 20000 * 424 / 90000 = 94 rows used up
     MemorySurface bar(clock.Window());
     EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 94), 10 * 92);
-    EXPECT_EQ(Mismatches(bar, {{7, 94, GradientAt(94)}, {11, 425, GradientAt(425)}, {7, 300, RGB(255, 0, 0)}}), "");
+    EXPECT_EQ(Mismatches(bar, {{7, 94, GradientAt(94)}, {7, 425, GradientAt(425)}, {7, 300, RGB(255, 0, 0)}}), "");
 }
 
 // The clock stops itself (and shows dark) before the callback, which comes

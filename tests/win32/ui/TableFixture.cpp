@@ -44,14 +44,6 @@ void TableFixture::SetUp()
     host.Refresh();
 }
 
-RECT TableFixture::PlaceOf(HWND child) const
-{
-    RECT place = {};
-    GetWindowRect(child, &place);
-    MapWindowPoints(nullptr, table.Handle(), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-}
-
 void RunInsideNextLoop(std::function<void()> script)
 {
     pendingScript = std::move(script);
@@ -83,16 +75,6 @@ int TicksUntilPhase(const GameWindow& table, int phase)
 void Click(HWND window, int x, int y)
 {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-
-void Scribble(HWND window)
-{
-    HDC dc = GetDC(window);
-    RECT all = {0, 0, 2000, 2000};
-    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
 }
 
 std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes)
