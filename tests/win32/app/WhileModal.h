@@ -12,9 +12,8 @@ inline void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD)
 {
     // Dialogs are of the system's dialog class.
     HWND window = FindWindowA("#32770", wantedTitle);
-    if (window != nullptr && IsWindowVisible(window) && currentStep && currentStep(window)) {
+    if (window != nullptr && IsWindowVisible(window) && currentStep && currentStep(window))
         currentStep = nullptr;
-    }
 }
 } // namespace whileModal
 

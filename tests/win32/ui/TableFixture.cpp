@@ -21,18 +21,13 @@ LRESULT CALLBACK ScriptProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A message-only window that runs the pending script when its message comes.
 HWND ScriptWindow()
 {
     static HWND window = nullptr;
     if (!window) {
-        WNDCLASSEXA windowClass = {};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &ScriptProcedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "WexaScreenScript";
-        RegisterClassExA(&windowClass);
-        window = CreateWindowExA(0, "WexaScreenScript", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ScriptProcedure));
     }
     return window;
 }
@@ -47,14 +42,6 @@ void TableFixture::SetUp()
     table.SetBackgroundColour(tableColour);
     MoveWindow(table.Handle(), 0, 0, width, height, TRUE);
     host.Refresh();
-}
-
-RECT TableFixture::PlaceOf(HWND child) const
-{
-    RECT place = {};
-    GetWindowRect(child, &place);
-    MapWindowPoints(nullptr, table.Handle(), reinterpret_cast<POINT*>(&place), 2);
-    return place;
 }
 
 void RunInsideNextLoop(std::function<void()> script)
@@ -88,16 +75,6 @@ int TicksUntilPhase(const GameWindow& table, int phase)
 void Click(HWND window, int x, int y)
 {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-}
-
-void Scribble(HWND window)
-{
-    HDC dc = GetDC(window);
-    RECT all = {0, 0, 2000, 2000};
-    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
 }
 
 std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes)

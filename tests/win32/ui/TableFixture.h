@@ -22,8 +22,6 @@ protected:
     void SetUp() override;
 
     HWND Table() const { return table.Handle(); }
-    // Where a child window lies on the table.
-    RECT PlaceOf(HWND child) const;
 
     FakePlatform platform;
     ScopedPlatform installed{platform};
@@ -44,8 +42,6 @@ bool EndIsPosted(HWND table);
 // Ticks until the screen reaches `phase` or has posted its end; the ticks taken.
 int TicksUntilPhase(const GameWindow& table, int phase);
 void Click(HWND window, int x, int y);
-// Paints a window's client area red, so that a repaint shows.
-void Scribble(HWND window);
 
 struct Probe {
     int x, y;
