@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A level on the real program with the seed-1 deal: the introduction waits
-# for its prompt, the deal fills the triangle, a pair dragged together
-# leaves for the removed pile and the count goes from 16 to 14, Ctrl+Z
-# brings both cards and the 16 back, and F2 asks before abandoning the
-# level, No keeping it.
+# for its prompt, the deal fills the triangle, the "cards remaining" label
+# shows whole over its panel, a pair dragged together leaves for the removed
+# pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
+# 16 back, and F2 asks before abandoning the level, No keeping it.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -13,8 +13,16 @@ e2e_pass_intro
 dealt() { e2e_shot deal; [ "$(at 608 371)" = ffffff ]; }
 e2e_until 60 dealt || e2e_give_up "the deal fills the triangle's last place"
 
-# The cards panel's 54-pixel picture starts 278 pixels left of the right edge.
+# The label's white ink, leftmost and rightmost column, over the cards
+# panel, whose 54-pixel picture starts 278 pixels left of the right edge.
 panel=$((W - 278))
+read -r left right < <(convert "$e2e_last" -crop "200x18+$((ox + panel - 73))+$((oy + 11))" +repage txt:- |
+    awk -F'[,:]' '/#FFFFFF/ { if (!n++ || $1 < l) l = $1; if ($1 > r) r = $1 } END { print l, r }')
+left=$((panel - 73 + left)) right=$((panel - 73 + right)) middle=$(((left + right) / 2 - panel - 27))
+e2e_check "the label reaches past both sides of its panel" yes \
+    "$([ "$left" -lt "$panel" ] && [ "$right" -ge $((panel + 54)) ] && echo yes || echo no)"
+e2e_check "the label is centred over the panel (within 3 pixels)" yes \
+    "$([ "$middle" -ge -3 ] && [ "$middle" -le 3 ] && echo yes || echo no)"
 # The number's two digits, each half of the picture, as they read "16".
 tens=$(area "$panel" 40 27 30) ones=$(area $((panel + 27)) 40 27 30)
 

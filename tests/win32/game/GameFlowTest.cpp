@@ -131,7 +131,10 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     EXPECT_EQ(Pile()->CardCount(), 2) << "no undo mid-drag";
     platform.messageBoxAnswer = IDNO;
     game->NewGame(false);
-    EXPECT_EQ(platform.messages.size(), 1u);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const FakePlatform::Message& asked = platform.messages[0];
+    EXPECT_EQ(asked.text + "|" + asked.caption, "Do you want to abort the current game?|Morvane Solitaire");
+    EXPECT_TRUE(asked.flags == 0x24u && asked.owner == Table().Handle());
     EXPECT_EQ(Table().Clock().SecondsLeft(), 165u) << "still running";
     EXPECT_TRUE(!Region(held)->IsDragging() && Region(held)->CardCount() == 1 && !GetCapture());
 
@@ -146,6 +149,15 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     EXPECT_EQ(TakeSounds(), "138@7");
     ExpectPanels(-1, -1);
     EXPECT_TRUE(Region(held)->CardCount() == 1 && CardsAccounted().empty());
+
+    // A capture lost while input is off: home, no rule asked.
+    StartGame();
+    Hold(held);
+    Table().SetInputEnabled(false);
+    ReleaseCapture();
+    Table().SetInputEnabled(true);
+    EXPECT_TRUE(Region(held)->CardCount() == 1 && !game->CanUndo());
+    EXPECT_EQ(TakeSounds(), "137@15 stop@0");
 }
 
 } // namespace
