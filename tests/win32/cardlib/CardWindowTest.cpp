@@ -44,8 +44,9 @@ TEST(CardWindowCreate, AtMostFortyRegionsAndThirtyTwoButtons)
 int dropsSeen = 0;
 
 // The deck, the palette and the drawing surfaces are shared by the
-// windows; they go when the last window goes, and come back with the next. A window going forgets the press or the drag it held: no
-// drop is played on a table that is being taken down.
+// windows; they go when the last window goes, and come back with the
+// next. A window going forgets the press or the drag it held: no drop is
+// played on a table that is being taken down.
 TEST(CardWindowLifetime, SharedDeckAndGdiObjectsAndPressesGoWithTheirWindows)
 {
     ASSERT_EQ(windowCount, 0);
@@ -64,7 +65,7 @@ TEST(CardWindowLifetime, SharedDeckAndGdiObjectsAndPressesGoWithTheirWindows)
             }
             second.Press(press.x, press.y);
             ASSERT_TRUE(pressedButton || dragRegion);
-            EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted while alive";
+            EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted";
         }
         EXPECT_TRUE(pressedButton == nullptr && dragRegion == nullptr);
         EXPECT_EQ(dropsSeen, 0);

@@ -132,7 +132,6 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
         Log log;
     } cases[] = {
         {"capture taken over a region that takes them", {230, 190}, false, "AC 2C", "3C", dropped},
-        {"capture taken over bare table", {60, 260}, false, "AC 2C 3C", "", {}},
         {"a press on another region", {230, 190}, true, "AC 2C", "3C", dropped},
     };
     for (const auto& c : cases) {

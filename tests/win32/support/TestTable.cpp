@@ -73,12 +73,6 @@ TestTable::TestTable(int tableWidth, int tableHeight)
     PumpMessages();
 }
 
-TestTable::~TestTable()
-{
-    table.reset();
-    PumpMessages();
-}
-
 CardRegion* TestTable::Region(int id, int x, int y, int xOffset, int yOffset, const char* cards, bool visible)
 {
     CardRegion* region = table->CreateRegion(id, visible, x, y, xOffset, yOffset);

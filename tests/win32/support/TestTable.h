@@ -33,7 +33,6 @@ private:
 class TestTable {
 public:
     TestTable(int width, int height);
-    ~TestTable();
 
     CardWindow& Window() { return *table; }
     HWND Handle() const { return table->Handle(); }
@@ -55,6 +54,7 @@ private:
     int width = 0;
     int height = 0;
     TestHost host;
+    // Destroyed before the host, which then handles what its going left behind.
     std::unique_ptr<CardWindow> table = std::make_unique<CardWindow>();
 };
 
