@@ -54,19 +54,4 @@ TEST(ButtonPicture, RaisedAndSunkenFramesAndLabel)
     EXPECT_GT(ink, 5) << "the label is drawn in white";
 }
 
-TEST(ButtonPicture, HiddenButtonIsNotDrawnUntilShownAndRepainted)
-{
-    TestTable table(200, 100);
-    CardButton* button = table.Window().CreateButton(1, "Go", PushButton, false, 10, 10, 60, 20);
-    table.Window().Redraw();
-    button->RedrawNow();
-    EXPECT_EQ(MemorySurface(table.Handle()).Pixel(10, 10), 0x005000u) << "a hidden button draws nothing";
-    button->SetVisible(true);
-    EXPECT_EQ(MemorySurface(table.Handle()).Pixel(10, 10), 0x005000u) << "showing it repaints nothing by itself";
-    MemorySurface screen(200, 100);
-    table.Capture(screen);
-    EXPECT_EQ(screen.Pixel(10, 10), highlight);
-    EXPECT_EQ(screen.Pixel(69, 29), 0u);
-}
-
 } // namespace

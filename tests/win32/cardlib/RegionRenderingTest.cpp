@@ -1,8 +1,6 @@
-#include "cardlib/CardButton.h"
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
-#include "cardlib/core/CardText.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +68,7 @@ TEST(RegionDraw, FannedPilesLookLikeCardsLaidDownInOrder)
         CardRegion* region = table.Region(1, 100, 100, c.xOffset, c.yOffset, c.cards, c.visible);
         MemorySurface painted(300, 300);
         painted.Fill(magenta);
-        table.PaintInto(painted);
+        table.Window().Paint(painted.Context());
         PaintersModel model(300, 300);
         model.LayRegion(under);
         std::vector<bool> covered(300 * 300, false);
@@ -112,42 +110,6 @@ TEST(RegionDraw, ACoveredCardPaintsOnlyWhatTheLowerRowLeavesOpen)
                 ASSERT_EQ(surface.Pixel(100 + x, 10 + y), expected) << shown << " at " << x << "," << y;
             }
     }
-}
-
-// The engraved outline of an empty place, pixel by pixel, on the table's
-// green: the octagon dark on top and left, mid-dark on right and bottom, a
-// light inner line along right and bottom, a light checkerboard inside.
-COLORREF EmptyPlacePixel(int x, int y)
-{
-    constexpr COLORREF light = 0x407338, dark = 0x003000, midDark = 0x004000;
-    if (!InCardShape(x, y))
-        return green;
-    if (y == 0 || x == 0 || (x == 69 && y == 1) || (x == 1 && y == 1))
-        return dark;
-    if (x == 70 || y == 95 || (x == 69 && y == 94) || (x == 1 && y == 94))
-        return midDark;
-    if ((x == 69 && y >= 3) || (y == 94 && x >= 4))
-        return light;
-    const bool inside = x >= 2 && x < 69 && y >= 2 && y < 94;
-    return inside && !(x == 2 && y == 2) && (x + y) % 2 == 0 ? light : green;
-}
-
-TEST(RegionEmpty, EachEmptyStyleShowsItsOwnPlace)
-{
-    TestTable table(200, 220);
-    table.Region(1, 5, 5, 0, 0)->SetEmptyStyle(EmptyOutline);
-    table.Region(2, 80, 5, 0, 0)->SetEmptyStyle(EmptyBackground);
-    table.Region(3, 5, 110, 0, 0)->SetEmptyStyle(EmptyNothing);
-    MemorySurface painted(200, 220);
-    painted.Fill(magenta);
-    table.PaintInto(painted);
-    for (int y = 0; y < 96; ++y)
-        for (int x = 0; x < 71; ++x) {
-            ASSERT_EQ(painted.Pixel(5 + x, 5 + y), EmptyPlacePixel(x, y)) << "outline " << x << "," << y;
-            ASSERT_EQ(painted.Pixel(80 + x, 5 + y), green) << "background " << x << "," << y;
-            // Nothing: the place is shielded from the background and left as it was.
-            ASSERT_EQ(painted.Pixel(5 + x, 110 + y), InCardShape(x, y) ? magenta : green) << "nothing " << x << "," << y;
-        }
 }
 
 } // namespace

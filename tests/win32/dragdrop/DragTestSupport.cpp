@@ -13,9 +13,6 @@ std::vector<std::string>& CallbackLog()
 
 namespace {
 
-// The answer RecordDropRule gives, per region id; tests use ids below 64.
-bool dropAnswers[64] = {};
-
 void LogRemoved(CardRegion* source, int count)
 {
     CallbackLog().push_back("removed " + std::to_string(source->Id()) + ": " + std::to_string(count) + ", holds " +
@@ -27,19 +24,7 @@ void LogAdded(CardRegion* target, CardStack* cards)
     CallbackLog().push_back("added " + std::to_string(target->Id()) + ": " + StackText(*cards));
 }
 
-bool LogDropRule(CardRegion* target, const CardStack* dragged)
-{
-    CallbackLog().push_back("drop rule " + std::to_string(target->Id()) + ": " + StackText(*dragged));
-    return dropAnswers[target->Id() & 63];
-}
-
 } // namespace
-
-void RecordDropRule(CardRegion* region, bool accept)
-{
-    dropAnswers[region->Id() & 63] = accept;
-    region->SetDropRule(DropAsk, LogDropRule);
-}
 
 CardRegion* DragScene::Region(int id, int x, int y, int xOffset, int yOffset, const char* cards, bool visible)
 {
@@ -63,7 +48,7 @@ std::string DifferenceFromFreshPaint(TestTable& table, const MemorySurface& befo
 {
     MemorySurface expected(table.Width(), table.Height());
     BitBlt(expected.Context(), 0, 0, expected.Width(), expected.Height(), before.Context(), 0, 0, SRCCOPY);
-    table.PaintInto(expected);
+    table.Window().Paint(expected.Context());
     for (const FloatingCard& card : floating)
         DrawCard(expected.Context(), card.x, card.y, card.cell);
     UpdateWindow(table.Handle());
@@ -71,13 +56,13 @@ std::string DifferenceFromFreshPaint(TestTable& table, const MemorySurface& befo
     const int count = expected.CountDifferences(actual);
     if (count == 0)
         return "";
-    std::ostringstream where;
-    where << count << " pixels differ:";
-    for (int i = 0, described = 0; i < table.Width() * table.Height() && described < 5; ++i) {
+    for (int i = 0;; ++i) {
         const int x = i % table.Width(), y = i / table.Width();
-        if (expected.Pixel(x, y) != actual.Pixel(x, y) && ++described)
-            where << " (" << x << ", " << y << ") is " << std::hex << actual.Pixel(x, y) << " not "
-                  << expected.Pixel(x, y) << std::dec << ";";
+        if (expected.Pixel(x, y) != actual.Pixel(x, y)) {
+            std::ostringstream where;
+            where << count << " pixels differ, the first (" << x << ", " << y << ") is " << std::hex
+                  << actual.Pixel(x, y) << " not " << expected.Pixel(x, y);
+            return where.str();
+        }
     }
-    return where.str();
 }

@@ -8,11 +8,8 @@
 #include <vector>
 
 // What the region callbacks were told, in order: "removed 1: 2, holds 3"
-// (with the cards the source then holds, in hand or not), "added 2: AC 2D",
-// "drop rule 2: 3H 4S" (region id, then the count or the cards).
+// (with the cards the source then holds, in hand or not), "added 2: AC 2D".
 std::vector<std::string>& CallbackLog();
-// An Ask drop rule that records the dragged cards and answers `accept`.
-void RecordDropRule(CardRegion* region, bool accept);
 
 // A table with the platform under the test's control and an empty log.
 struct DragScene {

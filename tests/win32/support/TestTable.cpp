@@ -5,16 +5,9 @@
 namespace {
 
 COLORREF hostColour = 0;
-std::vector<WPARAM> receivedCommands;
-std::vector<LPARAM> receivedSources;
 
 LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND) {
-        receivedCommands.push_back(wParam);
-        receivedSources.push_back(lParam);
-        return 0;
-    }
     if (message == WM_ERASEBKGND)
         return 1;
     if (message != WM_PAINT)
@@ -56,8 +49,6 @@ BOOL CALLBACK DestroyChild(HWND child, LPARAM)
 TestHost::TestHost(int width, int height, COLORREF background) : hwnd(SharedHost())
 {
     hostColour = background;
-    receivedCommands.clear();
-    receivedSources.clear();
     SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, width, height, SWP_SHOWWINDOW);
     Refresh();
 }
@@ -73,32 +64,12 @@ void TestHost::Refresh() const
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-const std::vector<WPARAM>& TestHost::Commands() const
-{
-    return receivedCommands;
-}
-
-const std::vector<LPARAM>& TestHost::CommandSources() const
-{
-    return receivedSources;
-}
-
-TestTable::TestTable(int tableWidth, int tableHeight) : TestTable(tableWidth, tableHeight, std::make_unique<CardWindow>())
-{
-}
-
-TestTable::TestTable(int tableWidth, int tableHeight, std::unique_ptr<CardWindow> window)
-    : width(tableWidth), height(tableHeight), host(tableWidth, tableHeight), table(std::move(window))
+TestTable::TestTable(int tableWidth, int tableHeight)
+    : width(tableWidth), height(tableHeight), host(tableWidth, tableHeight)
 {
     table->Create(host.Handle(), 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     SetWindowPos(table->Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER);
     UpdateWindow(host.Handle());
-    PumpMessages();
-}
-
-TestTable::~TestTable()
-{
-    table.reset();
     PumpMessages();
 }
 
@@ -108,18 +79,6 @@ CardRegion* TestTable::Region(int id, int x, int y, int xOffset, int yOffset, co
     if (region)
         region->SetCards(ParseStack(cards));
     return region;
-}
-
-void TestTable::PaintInto(MemorySurface& surface)
-{
-    table->Paint(surface.Context());
-}
-
-void TestTable::Capture(MemorySurface& surface)
-{
-    table->Redraw();
-    GdiFlush();
-    surface.CopyFromWindow(table->Handle());
 }
 
 void TestTable::Send(UINT message, WPARAM buttons, int x, int y)

@@ -7,14 +7,12 @@
 #include <windows.h>
 
 #include <memory>
-#include <vector>
 
 // The one top-level window of a test program, sized and coloured for each
 // test: under Wine without a window manager, destroying a visible top-level
 // window waits about two seconds, while child windows come and go at once.
 // It fills itself with one colour without clipping its children (as the
-// game's table does), records the WM_COMMAND messages it receives, and
-// destroys the children a test leaves on it.
+// game's table does) and destroys the children a test leaves on it.
 class TestHost {
 public:
     TestHost(int width, int height, COLORREF background = RGB(128, 128, 128));
@@ -25,9 +23,6 @@ public:
     HWND Handle() const { return hwnd; }
     // Repaints the host and its children now.
     void Refresh() const;
-    // wParam and lParam of every WM_COMMAND received since the host was set up.
-    const std::vector<WPARAM>& Commands() const;
-    const std::vector<LPARAM>& CommandSources() const;
 
 private:
     HWND hwnd = nullptr;
@@ -38,25 +33,15 @@ private:
 class TestTable {
 public:
     TestTable(int width, int height);
-    // Hosts a card window made by the test (a subclass, for one).
-    TestTable(int width, int height, std::unique_ptr<CardWindow> window);
-    ~TestTable();
-    TestTable(const TestTable&) = delete;
-    TestTable& operator=(const TestTable&) = delete;
 
     CardWindow& Window() { return *table; }
     HWND Handle() const { return table->Handle(); }
     HWND Parent() const { return host.Handle(); }
-    const TestHost& Host() const { return host; }
     int Width() const { return width; }
     int Height() const { return height; }
 
     // A new region holding `cards` (text form, lowest first).
     CardRegion* Region(int id, int x, int y, int xOffset, int yOffset, const char* cards = "", bool visible = true);
-    // The table's own Paint into a surface of the table's size.
-    void PaintInto(MemorySurface& surface);
-    // Repaints the window on screen and copies its client area.
-    void Capture(MemorySurface& surface);
 
     void Press(int x, int y) { Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y); }
     void MoveTo(int x, int y) { Send(WM_MOUSEMOVE, MK_LBUTTON, x, y); }
@@ -69,7 +54,8 @@ private:
     int width = 0;
     int height = 0;
     TestHost host;
-    std::unique_ptr<CardWindow> table;
+    // Destroyed before the host, which then handles what its going left behind.
+    std::unique_ptr<CardWindow> table = std::make_unique<CardWindow>();
 };
 
 // Handles whatever is waiting in this thread's message queue (a WM_QUIT is
