@@ -15,6 +15,7 @@ protected:
 
     GameTableWindow& Table() { return *game->Table(); }
     CardRegion* Region(int id) { return Table().FindRegion(id); }
+    CardRegion* Pile() { return Region(removedPileId); }
     bool ButtonShown();
     int Face(int id); // of the top card; 0 when none
     bool IsOpen(int id); // its top card may be picked up
