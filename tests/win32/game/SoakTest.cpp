@@ -1,6 +1,5 @@
 #include "tests/win32/game/GameFixture.h"
 
-#include "cardlib/CardRegion.h"
 #include "cardlib/GdiHolders.h"
 
 #include <cstdint>

@@ -86,7 +86,6 @@ TEST_F(GameTableWindowTest, IntroIgnoresClicksWhileWipingAndLeavesTheTableAsItWa
 TEST_F(GameTableWindowTest, GameOverEndsByItselfAndStays)
 {
     RunInsideNextLoop([&] {
-        EXPECT_FALSE(table.InputEnabled());
         TicksUntilPhase(table, 1);
         Tick(Table());
         EXPECT_TRUE(EndIsPosted(Table()));
