@@ -1,8 +1,6 @@
 #include "tests/win32/game/GameFixture.h"
 
-#include "cardlib/CardButton.h"
 #include "cardlib/CardLibrary.h"
-#include "cardlib/CardRegion.h"
 #include "cardlib/core/Random.h"
 #include "res/ResourceIds.h"
 #include "ui/core/CountdownMath.h"
@@ -24,17 +22,10 @@ void GameFixture::TearDown()
     PumpMessages();
 }
 
-bool GameFixture::ButtonShown() { return Table().FindButton(nextLevelButtonId)->IsVisible(); }
-
-int GameFixture::Face(int id)
-{
-    return Region(id)->CardCount() > 0 ? FaceValueOf(Region(id)->Cards()->At(0)) : 0;
-}
-
 bool GameFixture::IsOpen(int id)
 {
-    CardRegion* region = Region(id);
-    return region->IsVisible() && region->CardCount() > 0 && (id > triangleCount || game->IsUncovered(id));
+    return Region(id)->IsVisible() && Region(id)->CardCount() > 0 &&
+           (id > triangleCount || game->IsUncovered(id));
 }
 
 std::pair<int, int> GameFixture::FindPair()
@@ -104,14 +95,14 @@ void GameFixture::TimeUp()
 std::string GameFixture::TakeSounds()
 {
     std::string text;
-    for (; soundsSeen < platform.memorySounds.size(); ++soundsSeen) {
-        const FakePlatform::Sound& sound = platform.memorySounds[soundsSeen];
+    for (const FakePlatform::Sound& sound : platform.memorySounds) {
         std::string name = "stop";
         for (int id : {IDW_REFUSED, IDW_PAIR, IDW_REACHED, IDW_DEAL, IDW_GAME_OVER})
             if (sound.wave == GameBase::LoadWave(id))
                 name = std::to_string(id);
         text += (text.empty() ? "" : " ") + name + "@" + std::to_string(sound.flags);
     }
+    platform.memorySounds.clear();
     return text;
 }
 

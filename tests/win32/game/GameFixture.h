@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardlib/CardButton.h"
+#include "cardlib/CardRegion.h"
 #include "game/TriangleGame.h"
 #include "tests/win32/ui/TableFixture.h"
 
@@ -15,8 +17,10 @@ protected:
 
     GameTableWindow& Table() { return *game->Table(); }
     CardRegion* Region(int id) { return Table().FindRegion(id); }
-    bool ButtonShown();
-    int Face(int id); // of the top card; 0 when none
+    CardRegion* Pile() { return Region(removedPileId); }
+    bool ButtonShown() { return Table().FindButton(nextLevelButtonId)->IsVisible(); }
+    // Of the top card; 0 when none.
+    int Face(int id) { return Region(id)->CardCount() > 0 ? FaceValueOf(Region(id)->Cards()->At(0)) : 0; }
     bool IsOpen(int id); // its top card may be picked up
     std::pair<int, int> FindPair(); // two open places adding up to 13; 0, 0 when none
     void ExpectPanels(int level, int remaining);
@@ -47,5 +51,4 @@ protected:
 private:
     int heldX = 0;
     int heldY = 0;
-    std::size_t soundsSeen = 0;
 };

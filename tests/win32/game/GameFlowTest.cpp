@@ -1,34 +1,25 @@
 #include "tests/win32/game/GameFixture.h"
 
-#include "cardlib/CardRegion.h"
 #include "cardlib/core/CardText.h"
 
 namespace {
 
 class GameFlowTest : public GameFixture {
 protected:
-    CardRegion* Pile() { return Region(removedPileId); }
     std::string Cards(int id) { return StackText(*Region(id)->Cards()); }
-    // Lays the first `count` cards of the side stacks on the pile, hiding emptied stacks.
-    void RemoveFromStacks(int count)
-    {
-        for (int id = firstSideStack; count > 0; ++id) {
-            const int taken = std::min(count, Region(id)->CardCount());
-            Region(id)->MoveCards(Pile(), taken, false);
-            Region(id)->SetVisible(Region(id)->CardCount() > 0);
-            count -= taken;
-        }
-    }
-    // Leaves one open pair on the table, every other card on the pile.
-    std::pair<int, int> LeaveOnePair()
+    // Piles up `count` cards from the places in order, keeping the top cards of
+    // an open pair on the table, and hides the places it empties.
+    std::pair<int, int> PileUp(int count)
     {
         const std::pair<int, int> pair = FindPair();
-        for (int id = 1; id <= lastSideStack; ++id) {
+        for (int id = 1; Pile()->CardCount() < count; ++id) {
             const bool keep = id == pair.first || id == pair.second;
             const CardStack top = Region(id)->Cards()->PopTop(keep ? 1 : 0);
-            Region(id)->MoveCards(Pile(), Region(id)->CardCount(), false);
-            Region(id)->SetCards(top);
-            Region(id)->SetVisible(keep);
+            Region(id)->MoveCards(Pile(), std::min(count - Pile()->CardCount(), Region(id)->CardCount()), false);
+            CardStack left = *Region(id)->Cards();
+            left += top;
+            Region(id)->SetCards(left);
+            Region(id)->SetVisible(left.Count() > 0);
         }
         return pair;
     }
@@ -62,8 +53,7 @@ TEST_F(GameFlowTest, EasyKeepsOnePlaceholder)
 TEST_F(GameFlowTest, TargetReachedUndoneThenTheButtonFails)
 {
     StartGame();
-    RemoveFromStacks(14);
-    const auto [a, b] = FindPair();
+    const auto [a, b] = PileUp(14);
     TakeSounds();
     Drag(a, b);
     EXPECT_EQ(TakeSounds(), "116@23 119@7");
@@ -88,12 +78,13 @@ TEST_F(GameFlowTest, TargetReachedUndoneThenTheButtonFails)
     ExpectPanels(1, 16);
 }
 
-// The 48th card passes the level at once, with time left.
-TEST_F(GameFlowTest, TheLastCardPassesTheLevelAtOnce)
+// The 48th card passes the level at once, with time left. A quit while the
+// screen after it waits ends the game.
+TEST_F(GameFlowTest, TheLastCardPassesTheLevelAtOnceOrQuits)
 {
     StartGame();
     TakeSounds();
-    const auto [a, b] = LeaveOnePair();
+    const auto [a, b] = PileUp(46);
     platform.now += 30000;
     ClickNextScreenAway();
     Drag(a, b);
@@ -103,14 +94,10 @@ TEST_F(GameFlowTest, TheLastCardPassesTheLevelAtOnce)
     for (int id = 1; id <= lastSideStack; ++id)
         EXPECT_TRUE(Region(id)->IsVisible()) << id;
     EXPECT_TRUE(CardsAccounted().empty() && !game->CanUndo() && !GetCapture());
-}
 
-TEST_F(GameFlowTest, QuitWhileTheScreenAfterTheLastCardWaits)
-{
-    StartGame();
-    const auto [a, b] = LeaveOnePair();
+    const auto [c, d] = PileUp(46);
     RunInsideNextLoop([] { PostQuitMessage(3); });
-    Drag(a, b);
+    Drag(c, d);
     WPARAM code = 0;
     EXPECT_TRUE(TakeQuitMessage(&code) && code == 3u);
     EXPECT_FALSE(game->IsPlaying() || game->CanUndo());

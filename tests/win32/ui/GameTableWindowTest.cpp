@@ -3,6 +3,9 @@
 
 namespace {
 
+constexpr COLORREF white = RGB(255, 255, 255);
+constexpr COLORREF black = RGB(0, 0, 0);
+
 using GameTableWindowTest = TableFixture;
 
 // The children follow the table's size and the banner's picture family
@@ -37,6 +40,83 @@ TEST_F(GameTableWindowTest, ChildrenPlacedAndColouredWithTheTable)
         EXPECT_EQ(2 * cards[0] + cards[2], 2 * c.cards[0] + c.cards[2]) << c.width;
         EXPECT_EQ(placeOf(table.LevelPanel().Window()), c.level) << c.width;
     }
+}
+
+// After a screen: the table's own procedure, no screen timer, no snapshot, the children as `shown`.
+void ExpectRestored(GameTableWindow& table, bool shown)
+{
+    EXPECT_EQ(GetWindowLongPtrA(table.Handle(), GWLP_WNDPROC), GetClassLongPtrA(table.Handle(), GCLP_WNDPROC));
+    EXPECT_FALSE(KillTimer(table.Handle(), ScreenTransition::timerId));
+    EXPECT_TRUE(!table.Transition().IsRunning() && !table.Transition().Snapshot());
+    for (HWND child : {table.Clock().Window(), table.Banner().Window(), table.LevelPanel().Window(),
+                       table.CardsPanel().Window()})
+        EXPECT_EQ(IsWindowVisible(child) != FALSE, shown);
+}
+
+// The introduction ignores clicks while it wipes in. Waiting, it shows a
+// white band of 83 rows with the title picture centred at (353, 41), black
+// below. The wipe-out leaves the table as it was, children's pictures included.
+TEST_F(GameTableWindowTest, IntroIgnoresClicksWhileWipingAndLeavesTheTableAsItWas)
+{
+    const MemorySurface before(Table());
+    MemorySurface screen(width, height);
+    RunInsideNextLoop([&] {
+        Tick(Table(), 71);
+        Click(Table(), 10, 10);
+        EXPECT_EQ(table.Transition().Phase(), 0);
+        TicksUntilPhase(table, 1);
+        table.PaintScreen(screen.Context());
+        Click(Table(), 10, 10);
+        TicksUntilPhase(table, 99);
+        EXPECT_EQ(MemorySurface(Table()).CountDifferences(before), 0);
+    });
+    EXPECT_TRUE(table.ShowScreen(IntroScreen));
+    ExpectRestored(table, true);
+    EXPECT_EQ(Mismatches(screen, {{5, 0, white}, {700, 82, white}, {5, 83, black}, {700, 499, black}}), "");
+    const auto title = ResourceBitmap(IDB_TITLE);
+    int wrong = 0;
+    for (int y = 0; y < 69; ++y)
+        for (int x = 0; x < title->Width(); ++x)
+            wrong += screen.Pixel(95 + x, 7 + y) != title->Pixel(x, y);
+    EXPECT_EQ(wrong, 0);
+}
+
+// The game-over screen takes no input and ends by itself, and after it
+// every repaint draws the live table, then the screen over it.
+TEST_F(GameTableWindowTest, GameOverEndsByItselfAndStays)
+{
+    RunInsideNextLoop([&] {
+        TicksUntilPhase(table, 1);
+        Tick(Table());
+        EXPECT_TRUE(EndIsPosted(Table()));
+    });
+    EXPECT_TRUE(table.ShowScreen(GameOverScreen));
+    ExpectRestored(table, false);
+    const COLORREF light = GetSysColor(COLOR_HIGHLIGHT);
+    table.SetBackgroundColour(0x00E9B185);
+    MemorySurface after(Table());
+    EXPECT_EQ(Mismatches(after, {{0, 0, light}, {1, 0, 0x00E9B185}, {300, 301, 0x00E9B185}}), "");
+    EXPECT_GT(after.CountOf(black, 0, 62, 706, 140), 100); // "Game Over"
+    EXPECT_FALSE(table.InputEnabled());
+}
+
+// A quit ends the screen, answers false and is posted again; a second screen
+// while one is up is refused; WM_USER sent to another window ends nothing.
+TEST_F(GameTableWindowTest, QuitSecondScreenAndStrayEndMessages)
+{
+    RunInsideNextLoop([this] {
+        EXPECT_FALSE(table.ShowScreen(GameOverScreen));
+        EXPECT_EQ(table.ScreenMode(), LevelScreen);
+        PostMessageA(host.Handle(), WM_USER, 0, 0);
+        RunInsideNextLoop([this] {
+            EXPECT_TRUE(table.Transition().IsRunning());
+            PostQuitMessage(7);
+        });
+    });
+    EXPECT_FALSE(table.ShowScreen(LevelScreen));
+    WPARAM code = 0;
+    EXPECT_TRUE(TakeQuitMessage(&code) && code == 7u);
+    ExpectRestored(table, false);
 }
 
 } // namespace

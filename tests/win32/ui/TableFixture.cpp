@@ -32,13 +32,11 @@ HWND ScriptWindow()
     return window;
 }
 
-void IgnoreTimeUp(std::uint32_t) {}
-
 } // namespace
 
 void TableFixture::SetUp()
 {
-    ASSERT_TRUE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, &IgnoreTimeUp));
+    ASSERT_TRUE(table.CreateTable(host.Handle(), 0, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, [](std::uint32_t) {}));
     table.SetBackgroundColour(tableColour);
     MoveWindow(table.Handle(), 0, 0, width, height, TRUE);
     host.Refresh();
@@ -70,11 +68,6 @@ int TicksUntilPhase(const GameWindow& table, int phase)
         ++ticks;
     }
     return ticks;
-}
-
-void Click(HWND window, int x, int y)
-{
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
 }
 
 std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes)

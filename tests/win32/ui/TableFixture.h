@@ -41,7 +41,7 @@ void Tick(HWND window, int times = 1);
 bool EndIsPosted(HWND table);
 // Ticks until the screen reaches `phase` or has posted its end; the ticks taken.
 int TicksUntilPhase(const GameWindow& table, int phase);
-void Click(HWND window, int x, int y);
+inline void Click(HWND to, int x, int y) { SendMessageA(to, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
 
 struct Probe {
     int x, y;

@@ -1,22 +1,53 @@
 #include "app/BackgroundColourDialog.h"
+#include "app/HelpPage.h"
+#include "app/HelpViewer.h"
 #include "res/ResourceIds.h"
-#include "tests/win32/app/WhileModal.h"
-#include "tests/win32/support/MemorySurface.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <functional>
+#include <string>
 
 namespace {
+
+// One owner for all: a top-level window takes long to go under Wine.
+HWND Owner()
+{
+    static TestHost owner(200, 100);
+    return owner.Handle();
+}
+
+const char* modalTitle = nullptr;
+std::function<bool(HWND)> modalStep;
+
+void CALLBACK DriveModal(HWND, UINT, UINT_PTR, DWORD)
+{
+    // Dialogs are of the system's dialog class.
+    HWND window = FindWindowA("#32770", modalTitle);
+    if (window != nullptr && IsWindowVisible(window) && modalStep && modalStep(window))
+        modalStep = nullptr;
+}
+
+// Runs show(), which opens a modal dialog on this thread and returns when it
+// closes, and drives that dialog meanwhile: once it shows with the title,
+// step(dialog) is called every 20 ms from the modal loop until it returns
+// true. Returns what show() returned.
+int WhileModal(const char* title, std::function<bool(HWND)> step, const std::function<int()>& show)
+{
+    modalTitle = title;
+    modalStep = std::move(step);
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, DriveModal);
+    const int result = show();
+    KillTimer(nullptr, timer);
+    return result;
+}
 
 // Runs the dialog, preselected with a colour, and lets step drive it.
 int RunDialog(BackgroundColourDialog& dialog, std::uint32_t colour, std::function<bool(HWND)> step)
 {
-    // One owner for all: a top-level window takes long to go under Wine.
-    static TestHost owner(200, 100);
     dialog.SelectColour(colour);
-    return WhileModal("Options", std::move(step), [&] { return dialog.Run(owner.Handle()); });
+    return WhileModal("Options", std::move(step), [&] { return dialog.Run(Owner()); });
 }
 
 // Each run also checks what every showing must have: the eight swatches in
@@ -94,6 +125,45 @@ TEST(BackgroundColourDialog, DrawsASwatchInAFrameThatShowsTheSelection)
         }
         return PostMessageA(shown, WM_COMMAND, IDCANCEL, 0) != FALSE;
     });
+}
+
+// The page is an HTML resource with every section; its address reads the
+// program's path in the ANSI code page (1252 here: 0x80 is the euro sign).
+TEST(HelpPage, IsAnHtmlResourceWhoseAddressReadsTheProgramPathInTheAnsiCodePage)
+{
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDH_HELP_PAGE), MAKEINTRESOURCEA(23));
+    ASSERT_NE(nullptr, found);
+    std::string page(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                     SizeofResource(nullptr, found));
+    for (const char* part : {"<title>Morvane Solitaire</title>", "\"object\"", "\"how-to-play\"",
+                             "\"difficulty-modes\"", "\"change-background-color\"", "\"contact\"", "</html>"})
+        EXPECT_NE(std::string::npos, page.find(part)) << part;
+    ASSERT_EQ(1252u, GetACP());
+    EXPECT_EQ(L"res://Z:\\\u00C6r\u00F8 \u20AC\\Wexa.exe/7", HelpPageAddress("Z:\\\xC6r\xF8 \x80\\Wexa.exe", 7));
+    // 6 + 250 + 4 characters do not fit the 260 an address may have.
+    EXPECT_EQ(L"", HelpPageAddress(std::string(250, 'a').c_str(), 133));
+}
+
+TEST(HelpPage, FailsWithoutTheRendererOrItsEntryAndUnloadsIt)
+{
+    ASSERT_EQ(nullptr, GetModuleHandleA("msftedit.dll")) << "needs a library this program has not loaded";
+    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, "wexa-no-such-renderer.dll", "ShowHTMLDialog"));
+    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, "msftedit.dll", "ShowHTMLDialog"));
+    EXPECT_EQ(nullptr, GetModuleHandleA("msftedit.dll"));
+}
+
+// The fallback viewer is modal over its owner, and Esc closes it.
+TEST(HelpViewer, ShowsThePageOverItsOwnerUntilEsc)
+{
+    HelpViewer viewer;
+    int shown = WhileModal("Morvane Solitaire", [&](HWND window) {
+        EXPECT_EQ(Owner(), GetWindow(window, GW_OWNER));
+        EXPECT_FALSE(IsWindowEnabled(Owner()));
+        HWND focus = GetFocus(); // on "Close" once the viewer is up
+        return IsChild(window, focus) && PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 0);
+    }, [&] { return viewer.Run(Owner()) ? 1 : 0; });
+    EXPECT_EQ(1, shown);
+    EXPECT_TRUE(IsWindowEnabled(Owner()));
 }
 
 } // namespace
