@@ -54,6 +54,13 @@ int RunDialog(BackgroundColourDialog& dialog, std::uint32_t colour, std::functio
 // two rows of four and the dialog centred.
 TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
 {
+    const std::uint32_t colours[] = {0x009BBFFF, 0x00644000, 0x00E6D4C6, 0x00FF8827,
+                                     0x000FFF0F, 0x00328032, 0x00E9B185, 0x00DF32FE};
+    BackgroundColourDialog order;
+    for (int i = 7; i >= 0; --i) {
+        order.SelectColour(colours[i]);
+        EXPECT_EQ(order.Selected(), i) << "the colours in the list's order";
+    }
     struct Case {
         std::uint32_t current;
         int shown, moveTo;
@@ -72,8 +79,10 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
             HWND list = GetDlgItem(window, IDC_COLOUR_LIST);
             EXPECT_EQ(c.shown, SendMessageA(list, LB_GETCURSEL, 0, 0));
             EXPECT_EQ(8, SendMessageA(list, LB_GETCOUNT, 0, 0));
-            // The list is 306 x 144 pixels: swatches of (306 - 6) / 4 by (144 - 8) / 2, column by column.
+            // Item i carries i. The list is 306 x 144 pixels: swatches of
+            // (306 - 6) / 4 by (144 - 8) / 2, column by column.
             for (int i = 0; i < 8; ++i) {
+                EXPECT_EQ(i, SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
                 RECT r{};
                 SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
                 const LONG left = i / 2 * 75, top = i % 2 * 68;
