@@ -2,7 +2,6 @@
 // a fresh paint gives it with the dragged cards over it, and afterwards the
 // table as a fresh paint gives it. Nothing is left behind, nothing is missing.
 #include "cardlib/CardLibrary.h"
-#include "cardlib/CardRegion.h"
 #include "cardlib/core/CardText.h"
 #include "tests/win32/dragdrop/DragTestSupport.h"
 
@@ -100,19 +99,19 @@ TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
              s.Region(2, 200, 230, 0, 0, "QH");
              return s.Region(3, 120, 150, 12, 0, "2H 3H 4H");
          },
-         {190, 200}, Fan("4H", 144, 150), {{190, 200}, {400, 420}}, "2H 3H 4H"},
+         {190, 200}, Held("4H", 144, 150), {{190, 200}, {400, 420}}, "2H 3H 4H"},
         {"leaving the window above and left of it",
          [](PictureScene& s) {
              s.Region(2, 0, 200, 0, 0, "10D");
              return s.Region(1, 20, 30, 0, 0, "8C 9C");
          },
-         {30, 40}, Fan("9C", 20, 30), {{30, 40}, {-45, -70}, {100, 120}, {-60, 230}, {-80, -110}, {-5, 330}}, "8C 9C"},
+         {30, 40}, Held("9C", 20, 30), {{30, 40}, {-45, -70}, {100, 120}, {-60, 230}, {-80, -110}, {-5, 330}}, "8C 9C"},
         {"a card over two rows of a triangle",
          [](PictureScene& s) {
              MakeTriangle(s);
              return s.table.Window().FindRegion(5);
          },
-         {400, 320}, Fan("5H", 360, 242), {{400, 320}, {330, 200}, {600, 450}}, "5H", true},
+         {400, 320}, Held("5H", 360, 242), {{400, 320}, {330, 200}, {600, 450}}, "5H", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,12 +143,12 @@ TEST_F(DragPictureTest, EveryFrameOfTheSlideBackShowsTheCardOnItsWay)
     Settle();
     SetAnimationStep(40);
     SetAnimationStep(0);
-    PressOn({110, 110}, Fan("7H", 100, 100));
+    PressOn({110, 110}, Held("7H", 100, 100));
     DragAlong({{110, 110}, {250, 300}});
     // 192 x 256 pixels back at 40 a step: (-24, -32) per frame.
     std::vector<int> wrongFrames;
     platform.onSleep = [&](int frame) {
-        if (DifferencesFromFreshPaint(table, before, Fan("7H", 292 - 24 * frame, 356 - 32 * frame)) != 0)
+        if (DifferencesFromFreshPaint(table, before, Held("7H", 292 - 24 * frame, 356 - 32 * frame)) != 0)
             wrongFrames.push_back(frame);
     };
     table.Release(302, 366); // the image at (292, 356)

@@ -32,16 +32,13 @@ CardRegion* DragScene::Region(int id, int x, int y, int xOffset, int yOffset, co
     return region;
 }
 
-std::vector<FloatingCard> Fan(const char* cards, int x, int y, int xOffset, int yOffset)
+std::vector<FloatingCard> Held(const char* card, int x, int y)
 {
-    CardStack stack = ParseStack(cards);
-    std::vector<FloatingCard> fan;
-    for (int i = 0; i < stack.Count(); ++i)
-        fan.push_back({static_cast<int>(stack.At(stack.Count() - 1 - i).value), x + xOffset * i, y + yOffset * i});
-    return fan;
+    return {{static_cast<int>(ParseStack(card).At(0).value), x, y}};
 }
 
-int DifferencesFromFreshPaint(TestTable& table, const MemorySurface& before, const std::vector<FloatingCard>& floating)
+int DifferencesFromFreshPaint(TestTable& table, const MemorySurface& before,
+                              const std::vector<FloatingCard>& floating)
 {
     MemorySurface expected(before.Width(), before.Height());
     BitBlt(expected.Context(), 0, 0, expected.Width(), expected.Height(), before.Context(), 0, 0, SRCCOPY);

@@ -29,9 +29,8 @@ struct FloatingCard {
     int y;
 };
 
-// The floating cards of a fan of `cards` (text form, lowest first) whose
-// lowest card lies at (x, y), each `xOffset`, `yOffset` further.
-std::vector<FloatingCard> Fan(const char* cards, int x, int y, int xOffset = 0, int yOffset = 0);
+// One card (text form) floating with its top-left corner at (x, y).
+std::vector<FloatingCard> Held(const char* card, int x, int y);
 
 // The number of pixels in which the window as it is on screen now (nothing
 // is repainted unless something was invalidated) differs from a fresh full
