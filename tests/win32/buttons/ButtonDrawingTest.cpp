@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 constexpr COLORREF magenta = RGB(255, 0, 255);
@@ -52,6 +54,26 @@ TEST(ButtonPicture, RaisedAndSunkenFramesAndLabel)
             }
         }
     EXPECT_GT(ink, 5) << "the label is drawn in white";
+}
+
+// Labels are printed without arguments: a conversion that would read one is
+// kept as written, and nothing runs past the 63-character field.
+TEST(ButtonLabel, FormattedWithoutArgumentsAndCutToTheField)
+{
+    TestTable table(100, 100);
+    const std::string sixtyThree(63, 'x');
+    const struct {
+        std::string label, text;
+    } cases[] = {{"100%%", "100%"},
+                 {"%d cards %s", "%d cards %s"},
+                 {"50%", "50%"},
+                 {sixtyThree + "z", sixtyThree},
+                 {std::string(300, '%'), std::string(63, '%')}};
+    for (const auto& c : cases) {
+        CardButton* button = table.Window().CreateButton(1, c.label.c_str(), PushButton, true, 0, 0, 10, 10);
+        EXPECT_EQ(std::string(button->Text()), c.text) << c.label.substr(0, 20);
+    }
+    EXPECT_STREQ(table.Window().CreateButton(2, nullptr, PushButton, true, 0, 0, 10, 10)->Text(), "");
 }
 
 } // namespace

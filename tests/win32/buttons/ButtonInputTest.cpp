@@ -14,10 +14,10 @@ int clicks = 0;
 // A button of (20, 20)-(100, 50) on a live table: its top-left pixel is the
 // light frame line while raised and the black one while sunken.
 struct ButtonScene {
-    explicit ButtonScene(unsigned style = PushButton) : table(240, 160)
+    ButtonScene() : table(240, 160)
     {
         clicks = 0;
-        button = table.Window().CreateButton(0x12345, "Go", style, true, 20, 20, 80, 30);
+        button = table.Window().CreateButton(0x12345, "Go", PushButton, true, 20, 20, 80, 30);
         button->SetClickCallback([](CardButton*) { ++clicks; });
         table.Window().Redraw();
     }
@@ -75,7 +75,7 @@ TEST_F(PushButtonOnTable, ALostCaptureOrANewPressEndsThePressWithoutAClick)
 // top, give no click, no capture and no sunken picture.
 TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
 {
-    enum Setup { Outside, Hidden, UnderRegion, CoveredAtRelease, Label };
+    enum Setup { Outside, Hidden, UnderRegion, CoveredAtRelease };
     const struct {
         const char* name;
         Setup setup;
@@ -84,11 +84,10 @@ TEST(ButtonPress, RefusedOrMissedPressesNeverClick)
     } cases[] = {{"released outside", Outside, {200, 100}, true},
                  {"hidden", Hidden, {30, 30}, false},
                  {"a region over it", UnderRegion, {30, 30}, false},
-                 {"released over a later button", CoveredAtRelease, {70, 30}, true},
-                 {"a label", Label, {30, 30}, false}};
+                 {"released over a later button", CoveredAtRelease, {70, 30}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ButtonScene scene(c.setup == Label ? 0u : static_cast<unsigned>(PushButton));
+        ButtonScene scene;
         TestTable& table = scene.table;
         scene.button->SetVisible(c.setup != Hidden);
         if (c.setup == UnderRegion)

@@ -28,19 +28,6 @@ std::string InTemp(const std::string& name)
     return folder + name;
 }
 
-// One card library bitmap, read into a surface of its own.
-struct LibraryPicture : MemorySurface {
-    LibraryPicture(HMODULE module, int id) : MemorySurface(71, 96)
-    {
-        GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(id)));
-        MemoryContext from(Context());
-        ScopedSelect selected(from.Get(), picture.Get());
-        loaded = picture.Get() != nullptr;
-        BitBlt(Context(), 0, 0, 71, 96, from.Get(), 0, 0, SRCCOPY);
-    }
-    bool loaded = false;
-};
-
 // The black octagon the strip draws round every card.
 bool OnOutline(int x, int y)
 {
@@ -71,16 +58,20 @@ TEST_F(CardImages, EveryCellHoldsItsResourceInsideTheOutline)
 {
     ASSERT_TRUE(LoadCardImagesFrom(BesideProgram("cards.dll").c_str()));
     ASSERT_EQ(std::make_pair(cardWidth, cardHeight), std::make_pair(71, 96));
-    MemorySurface strip(stripCells * 71, 96);
+    MemorySurface strip(stripCells * 71, 96), pictures(stripCells * 71, 96);
     BitBlt(strip.Context(), 0, 0, stripCells * 71, 96, cardStripSurface.Get(), 0, 0, SRCCOPY);
+    MemoryContext from(pictures.Context());
     for (int cell = 0; cell < stripCells; ++cell) {
         // Rank by rank, clubs to spades (ids 1, 14, 27, 40 for the aces), then the backs and places.
-        LibraryPicture picture(module, cell < 52 ? cell % 4 * 13 + cell / 4 + 1 : cell + 1);
-        ASSERT_TRUE(picture.loaded) << cell;
-        for (int y = 0; y < 96; ++y)
-            for (int x = 0; x < 71; ++x)
-                ASSERT_EQ(strip.Pixel(cell * 71 + x, y), OnOutline(x, y) ? 0 : picture.Pixel(x, y))
-                    << "cell " << cell << " at " << x << "," << y;
+        const int id = cell < 52 ? cell % 4 * 13 + cell / 4 + 1 : cell + 1;
+        GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(id)));
+        ASSERT_NE(picture.Get(), nullptr) << cell;
+        ScopedSelect selected(from.Get(), picture.Get());
+        BitBlt(pictures.Context(), cell * 71, 0, 71, 96, from.Get(), 0, 0, SRCCOPY);
+    }
+    for (int i = 0; i < stripCells * 71 * 96; ++i) {
+        const int x = i % (stripCells * 71), y = i / (stripCells * 71);
+        ASSERT_EQ(strip.Pixel(x, y), OnOutline(x % 71, y) ? 0 : pictures.Pixel(x, y)) << "at " << x << "," << y;
     }
 }
 

@@ -29,15 +29,13 @@ struct FloatingCard {
     int y;
 };
 
-// The floating cards of a fan of `cards` (text form, lowest first) whose
-// lowest card lies at (x, y), each `xOffset`, `yOffset` further.
-std::vector<FloatingCard> Fan(const char* cards, int x, int y, int xOffset = 0, int yOffset = 0);
+// One card (text form) floating with its top-left corner at (x, y).
+std::vector<FloatingCard> Held(const char* card, int x, int y);
 
-// Compares the window as it is on screen now (nothing is repainted unless
-// something was invalidated) with a fresh full Paint of the table with the
-// floating cards drawn over it. The layout of overlapping rows leaves a few
-// corner pixels that no region paints: those keep what the window showed in
-// `before`, as they do on screen. Empty when they agree, else the number of
-// differing pixels and the first few.
-std::string DifferenceFromFreshPaint(TestTable& table, const MemorySurface& before,
-                                     const std::vector<FloatingCard>& floating = {});
+// The number of pixels in which the window as it is on screen now (nothing
+// is repainted unless something was invalidated) differs from a fresh full
+// Paint of the table with the floating cards drawn over it. The layout of
+// overlapping rows leaves a few corner pixels that no region paints: those
+// keep what the window showed in `before`, as they do on screen.
+int DifferencesFromFreshPaint(TestTable& table, const MemorySurface& before,
+                              const std::vector<FloatingCard>& floating = {});

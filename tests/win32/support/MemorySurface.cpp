@@ -26,7 +26,9 @@ SIZE ClientSize(HWND window)
 
 MemorySurface::MemorySurface(HWND window) : MemorySurface(ClientSize(window).cx, ClientSize(window).cy)
 {
-    CopyFromWindow(window);
+    HDC source = GetDC(window);
+    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    ReleaseDC(window, source);
 }
 
 MemorySurface::~MemorySurface()
@@ -51,13 +53,6 @@ void MemorySurface::Fill(COLORREF colour)
     RECT all = {0, 0, width, height};
     FillRect(dc, &all, brush);
     DeleteObject(brush);
-}
-
-void MemorySurface::CopyFromWindow(HWND window)
-{
-    HDC source = GetDC(window);
-    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    ReleaseDC(window, source);
 }
 
 int MemorySurface::CountDifferences(const MemorySurface& other) const

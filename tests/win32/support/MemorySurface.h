@@ -22,8 +22,6 @@ public:
     // The pixel as a COLORREF (0x00BBGGRR), CLR_INVALID outside; flushes GDI first.
     COLORREF Pixel(int x, int y) const;
     void Fill(COLORREF colour);
-    // Copies the client area of a window as it is on screen.
-    void CopyFromWindow(HWND window);
     // Number of pixels that differ from the other surface.
     int CountDifferences(const MemorySurface& other) const;
     // Number of pixels of the colour in [left, right) x [top, bottom).

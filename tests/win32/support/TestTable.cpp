@@ -64,8 +64,7 @@ void TestHost::Refresh() const
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-TestTable::TestTable(int tableWidth, int tableHeight)
-    : width(tableWidth), height(tableHeight), host(tableWidth, tableHeight)
+TestTable::TestTable(int width, int height) : host(width, height)
 {
     table->Create(host.Handle(), 0, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS);
     SetWindowPos(table->Handle(), nullptr, 0, 0, width, height, SWP_NOZORDER);

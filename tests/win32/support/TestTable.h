@@ -37,8 +37,6 @@ public:
     CardWindow& Window() { return *table; }
     HWND Handle() const { return table->Handle(); }
     HWND Parent() const { return host.Handle(); }
-    int Width() const { return width; }
-    int Height() const { return height; }
 
     // A new region holding `cards` (text form, lowest first).
     CardRegion* Region(int id, int x, int y, int xOffset, int yOffset, const char* cards = "", bool visible = true);
@@ -51,8 +49,6 @@ public:
 private:
     void Send(UINT message, WPARAM buttons, int x, int y);
 
-    int width = 0;
-    int height = 0;
     TestHost host;
     // Destroyed before the host, which then handles what its going left behind.
     std::unique_ptr<CardWindow> table = std::make_unique<CardWindow>();
