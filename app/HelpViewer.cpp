@@ -69,12 +69,8 @@ bool HelpViewer::Run(HWND owner)
                                      DialogProcedure, reinterpret_cast<LPARAM>(this));
     FreeLibrary(richEditLibrary);
     richEditLibrary = nullptr;
-    for (HFONT* font : {&titleFont, &makerFont}) {
-        if (*font != nullptr) {
-            DeleteObject(*font);
-            *font = nullptr;
-        }
-    }
+    titleFont.Reset();
+    makerFont.Reset();
     return result == IDCANCEL;
 }
 
@@ -183,14 +179,14 @@ bool HelpViewer::LiftBand()
     }
     bandTitle = lines.substr(0, titleEnd);
     bandMaker = lines.substr(titleEnd + 1, makerEnd - titleEnd - 1);
-    titleFont = LineFont(0, static_cast<LONG>(titleEnd), &bandColour);
-    makerFont = LineFont(static_cast<LONG>(titleEnd + 1), static_cast<LONG>(makerEnd), nullptr);
-    if (titleFont == nullptr || makerFont == nullptr) {
+    titleFont.Reset(LineFont(0, static_cast<LONG>(titleEnd), &bandColour));
+    makerFont.Reset(LineFont(static_cast<LONG>(titleEnd + 1), static_cast<LONG>(makerEnd), nullptr));
+    if (!titleFont || !makerFont) {
         return false;
     }
     WindowContext dc(window);
-    titleHeight = LineHeight(dc.Get(), titleFont);
-    bandHeight = bandPaddingY + titleHeight + LineHeight(dc.Get(), makerFont) + bandPaddingY;
+    titleHeight = LineHeight(dc.Get(), titleFont.Get());
+    bandHeight = bandPaddingY + titleHeight + LineHeight(dc.Get(), makerFont.Get()) + bandPaddingY;
     CHARRANGE band{0, static_cast<LONG>(makerEnd + 1)};
     SendText(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&band));
     SendText(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
@@ -227,9 +223,9 @@ void HelpViewer::PaintBand(HDC dc) const
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &band, L"", 0, nullptr);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
-    SelectObject(dc, titleFont);
+    SelectObject(dc, titleFont.Get());
     TextOutW(dc, bandPaddingX, bandPaddingY, bandTitle.c_str(), static_cast<int>(bandTitle.size()));
-    SelectObject(dc, makerFont);
+    SelectObject(dc, makerFont.Get());
     TextOutW(dc, bandPaddingX, bandPaddingY + titleHeight, bandMaker.c_str(), static_cast<int>(bandMaker.size()));
     RestoreDC(dc, saved);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardlib/GdiHolders.h"
+
 #include <windows.h>
 #include <richedit.h>
 
@@ -9,9 +11,10 @@
 // dialog: the same page as rich text in a read-only rich text control, its
 // contents and sections, under the page's heading band. The control cannot
 // draw a full-width band, so the viewer lifts the page's first two lines
-// (title and maker) out of the text and paints the band with them itself. A click on a contents entry
-// scrolls its section to the top; Esc or "Close" ends it. Its modal loop
-// dispatches every message of the thread, so the owner's timers keep going.
+// (title and maker) out of the text and paints the band with them itself.
+// A click on a contents entry scrolls its section to the top; Esc or
+// "Close" ends it. Its modal loop dispatches every message of the thread,
+// so the owner's timers keep going.
 class HelpViewer {
 public:
     HelpViewer() = default;
@@ -41,8 +44,8 @@ private:
     // title's colour there as its ground, and its height in pixels.
     std::wstring bandTitle;
     std::wstring bandMaker;
-    HFONT titleFont = nullptr;
-    HFONT makerFont = nullptr;
+    GdiObject<HFONT> titleFont;
+    GdiObject<HFONT> makerFont;
     COLORREF bandColour = 0;
     int titleHeight = 0;
     int bandHeight = 0;

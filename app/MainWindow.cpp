@@ -3,6 +3,7 @@
 #include "app/BackgroundColourDialog.h"
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
+#include "cardlib/core/PlatformServices.h"
 #include "game/AppHolder.h"
 #include "game/GameBase.h"
 #include "res/ResourceIds.h"
@@ -114,7 +115,7 @@ void MainWindow::OnCreate()
 {
     GameBase* game = Game();
     if (!game || !game->Create(hwnd) || !game->Table()) {
-        MessageBoxA(nullptr, "Unable to initialize. Quitting...", nullptr, MB_OK);
+        Platform().ShowMessageBox(nullptr, "Unable to initialize. Quitting...", nullptr, MB_OK);
         PostQuitMessage(0);
         return;
     }
@@ -141,16 +142,10 @@ LRESULT MainWindow::OnHitTest(WPARAM wParam, LPARAM lParam)
     const int count = menu ? GetMenuItemCount(menu) : 0;
     if (hit != HTMENU || count <= 0)
         return hit;
-    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    ScreenToClient(hwnd, &point);
-    RECT items = {};
-    GetMenuItemRect(hwnd, menu, 0, &items);
-    for (int i = 1; i < count; ++i) {
-        RECT item = {};
-        GetMenuItemRect(hwnd, menu, static_cast<UINT>(i), &item);
-        UnionRect(&items, &items, &item);
-    }
-    return point.x > items.right - items.left ? HTCAPTION : HTMENU;
+    // The items run left to right from the window's left edge.
+    RECT last = {};
+    GetMenuItemRect(hwnd, menu, static_cast<UINT>(count - 1), &last);
+    return static_cast<short>(LOWORD(lParam)) > last.right ? HTCAPTION : HTMENU;
 }
 
 void MainWindow::OnInitMenuPopup(HMENU popup)

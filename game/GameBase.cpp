@@ -82,7 +82,6 @@ void GameBase::NewGame(bool nextLevel)
     const int level = nextLevel ? table->Level() + 1 : 1;
     table->SetCardsRemaining(CardsRequired(level));
     playing = false;
-    ClearUndo();
     if (!ShowScreenBefore(nextLevel))
         return;
     table->Clock().Stop();
