@@ -51,6 +51,25 @@ fi
 # it does not install so later apt runs stay clean. Where it did install,
 # later additions to the list are installed too.
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+# A kernel without 32-bit support installs 32-bit Wine but cannot start it,
+# and then every wine command fails, the 64-bit ones too: it is taken out
+# again, with the i386 architecture.
+wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+remove_wine32() {
+    echo "setup: this machine cannot run 32-bit programs; removing 32-bit Wine"
+    local i386
+    i386=$(dpkg-query -W -f='${Package}:${Architecture} ${Status}\n' 2>/dev/null |
+        awk '$1 ~ /:i386$/ && / installed$/ { print $1 }')
+    # Foreign-architecture packages only: the essential ones among them are not the system's.
+    # shellcheck disable=SC2086
+    [ -z "$i386" ] || "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout=600 -y --allow-remove-essential purge $i386 >/dev/null 2>&1
+    "${sudo_prefix[@]}" dpkg --remove-architecture i386 2>/dev/null || true
+    "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true
+}
+if installed wine32:i386 && ! wine32_runs; then
+    remove_wine32
+fi
 marker=/var/lib/wexa-setup/wine32-tried
 wine32_missing=()
 for package in "${wine32_packages[@]}"; do
@@ -64,7 +83,11 @@ if [ ${#wine32_missing[@]} -gt 0 ] && { installed wine32:i386 || [ ! -e "$marker
         { "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true; } &&
         "${sudo_prefix[@]}" env DEBIAN_FRONTEND=noninteractive \
             apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends "${wine32_missing[@]}" >/dev/null 2>&1; then
-        echo "setup: 32-bit Wine installed"
+        if wine32_runs; then
+            echo "setup: 32-bit Wine installed"
+        else
+            remove_wine32
+        fi
     else
         echo "setup: 32-bit Wine is not available here; the i686 build is compiled but not run"
         if ! dpkg -l | awk '{print $2}' | grep -q ':i386$'; then
