@@ -1,9 +1,10 @@
 #include "app/HelpPage.h"
 
+#include "cardlib/SystemLibraries.h"
+
 #include <oleauto.h>
 #include <urlmon.h>
 
-#include <cstdio>
 
 namespace {
 
@@ -11,10 +12,14 @@ namespace {
 using ShowHtmlDialogFunction = HRESULT(WINAPI*)(HWND owner, IMoniker* page, VARIANT* arguments, WCHAR* options,
                                                 VARIANT* result);
 
-// Holds a loaded library and unloads it on every way out.
+// Made through urlmon, which is loaded from the system folder at first use.
+using CreateUrlMonikerFunction = HRESULT(WINAPI*)(IMoniker* context, LPCWSTR address, IMoniker** made);
+SystemFunction<CreateUrlMonikerFunction> createUrlMoniker(L"urlmon.dll", "CreateURLMoniker");
+
+// Holds a library of the system and unloads it on every way out.
 class LoadedLibrary {
 public:
-    explicit LoadedLibrary(const char* name) : module(LoadLibraryA(name)) {}
+    explicit LoadedLibrary(const wchar_t* name) : module(LoadSystemLibrary(name)) {}
     ~LoadedLibrary()
     {
         if (module != nullptr) {
@@ -36,8 +41,13 @@ HRESULT ShowPage(HWND owner, ShowHtmlDialogFunction show, const std::wstring& ad
     if (text == nullptr) {
         return E_OUTOFMEMORY;
     }
+    CreateUrlMonikerFunction createMoniker = createUrlMoniker.Get();
+    if (createMoniker == nullptr) {
+        SysFreeString(text);
+        return E_NOTIMPL;
+    }
     IMoniker* page = nullptr;
-    HRESULT result = CreateURLMoniker(nullptr, text, &page);
+    HRESULT result = createMoniker(nullptr, text, &page);
     SysFreeString(text);
     if (FAILED(result) || page == nullptr) {
         return FAILED(result) ? result : E_FAIL;
@@ -49,39 +59,28 @@ HRESULT ShowPage(HWND owner, ShowHtmlDialogFunction show, const std::wstring& ad
 
 } // namespace
 
-std::wstring HelpPageAddress(const char* modulePath, int resourceId)
+std::wstring HelpPageAddress(const std::wstring& modulePath, int resourceId)
 {
-    char address[MAX_PATH];
-    int length = std::snprintf(address, sizeof address, "res://%s/%d", modulePath, resourceId);
-    if (length < 0 || length >= static_cast<int>(sizeof address)) {
-        return {};
-    }
-    wchar_t wide[MAX_PATH];
-    int converted = MultiByteToWideChar(CP_ACP, 0, address, -1, wide, MAX_PATH);
-    return converted > 0 ? std::wstring(wide) : std::wstring();
+    std::wstring address = L"res://" + modulePath + L"/" + std::to_wstring(resourceId);
+    return address.size() < MAX_PATH ? address : std::wstring();
 }
 
 bool ShowHelpPage(HWND owner, int resourceId)
 {
-    return ShowHelpPage(owner, resourceId, "MSHTML.DLL", "ShowHTMLDialog");
+    return ShowHelpPage(owner, resourceId, L"mshtml.dll", "ShowHTMLDialog");
 }
 
-bool ShowHelpPage(HWND owner, int resourceId, const char* libraryName, const char* entryName)
+bool ShowHelpPage(HWND owner, int resourceId, const wchar_t* libraryName, const char* entryName)
 {
     LoadedLibrary renderer(libraryName);
     if (renderer.Module() == nullptr) {
         return false;
     }
-    char path[MAX_PATH];
-    DWORD pathLength = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    // A path cut short at MAX_PATH would name another file.
-    if (pathLength == 0 || pathLength >= MAX_PATH) {
-        return false;
-    }
     // Through the generic function type: the export's real type is known only to us.
     auto show = reinterpret_cast<ShowHtmlDialogFunction>(
         reinterpret_cast<void (*)()>(GetProcAddress(renderer.Module(), entryName)));
-    std::wstring address = HelpPageAddress(path, resourceId);
+    const std::wstring path = ProgramPath();
+    std::wstring address = path.empty() ? std::wstring() : HelpPageAddress(path, resourceId);
     if (show == nullptr || address.empty()) {
         return false;
     }

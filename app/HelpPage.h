@@ -11,9 +11,10 @@
 bool ShowHelpPage(HWND owner, int resourceId);
 // The same with the renderer library and its entry point named by the
 // caller, so that each failure can be brought about.
-bool ShowHelpPage(HWND owner, int resourceId, const char* libraryName, const char* entryName);
+// The library is one of the system's, loaded from the system folder.
+bool ShowHelpPage(HWND owner, int resourceId, const wchar_t* libraryName, const char* entryName);
 
 // The resource address "res://<module path>/<id>" of a page in the module
-// at that path, the path read in the system's ANSI code page; empty when the
-// address does not fit or cannot be converted.
-std::wstring HelpPageAddress(const char* modulePath, int resourceId);
+// at that path, whatever its script; empty when the address passes the
+// 259 characters an address may have.
+std::wstring HelpPageAddress(const std::wstring& modulePath, int resourceId);

@@ -2,6 +2,7 @@
 
 #include "app/HelpPage.h"
 #include "cardlib/GdiHolders.h"
+#include "cardlib/SystemLibraries.h"
 #include "res/ResourceIds.h"
 
 #include <cstring>
@@ -56,10 +57,10 @@ bool ShowHelp(HWND owner)
 bool HelpViewer::Run(HWND owner)
 {
     // The newer control first; the older one is on every system that lacks it.
-    richEditLibrary = LoadLibraryA("Msftedit.dll");
+    richEditLibrary = LoadSystemLibrary(L"msftedit.dll");
     richEditClass = L"RICHEDIT50W";
     if (richEditLibrary == nullptr) {
-        richEditLibrary = LoadLibraryA("riched20.dll");
+        richEditLibrary = LoadSystemLibrary(L"riched20.dll");
         richEditClass = L"RichEdit20W";
     }
     if (richEditLibrary == nullptr) {

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/core/CommandLine.h"
+#include "cardlib/SystemLibraries.h"
 #include "cardlib/core/Random.h"
 #include "game/AppHolder.h"
 #include "res/ResourceIds.h"
@@ -9,10 +10,16 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
-    INITCOMMONCONTROLSEX controls = {};
-    controls.dwSize = sizeof(controls);
-    controls.dwICC = ICC_BAR_CLASSES;
-    InitCommonControlsEx(&controls);
+    // Before any library is loaded: none may come from the program's folder.
+    RestrictLibrarySearch();
+    // The common controls come from the system too; the manifest picks their version.
+    using InitCommonControlsFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto initialise = SystemFunction<InitCommonControlsFunction>(L"comctl32.dll", "InitCommonControlsEx").Get()) {
+        INITCOMMONCONTROLSEX controls = {};
+        controls.dwSize = sizeof(controls);
+        controls.dwICC = ICC_BAR_CLASSES;
+        initialise(&controls);
+    }
     // "/seed N" holds the generator's sequence for the whole run, so every
     // deal repeats; otherwise the clock seeds it and every start differs.
     if (const std::optional<std::uint32_t> seed = SeedOption(commandLine))

@@ -1,10 +1,19 @@
 #include "cardlib/core/PlatformServices.h"
 
+#include "cardlib/SystemLibraries.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 #include <shellapi.h>
 
 namespace {
+
+// The sound functions are taken from the system folder's winmm at first use
+// rather than imported: an imported winmm is searched for beside the program first.
+using SndPlaySoundFunction = BOOL(WINAPI*)(LPCSTR, UINT);
+using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+SystemFunction<SndPlaySoundFunction> sndPlaySoundFunction(L"winmm.dll", "sndPlaySoundA");
+SystemFunction<PlaySoundFunction> playSoundFunction(L"winmm.dll", "PlaySoundA");
 
 class Win32Platform final : public PlatformServices {
 public:
@@ -13,13 +22,16 @@ public:
 
     bool PlaySoundFromMemory(const void* wave, unsigned flags) override
     {
-        return sndPlaySoundA(static_cast<LPCSTR>(wave), flags) != FALSE;
+        SndPlaySoundFunction play = sndPlaySoundFunction.Get();
+        return play && play(static_cast<LPCSTR>(wave), flags) != FALSE;
     }
 
     bool PlaySoundFromResource(int resourceId) override
     {
-        return PlaySoundA(MAKEINTRESOURCEA(resourceId), GetModuleHandleA(nullptr),
-                          SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) != FALSE;
+        PlaySoundFunction play = playSoundFunction.Get();
+        return play &&
+               play(MAKEINTRESOURCEA(resourceId), GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) !=
+                   FALSE;
     }
 
     int ShowMessageBox(void* owner, const char* text, const char* caption, unsigned flags) override

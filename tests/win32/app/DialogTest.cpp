@@ -136,9 +136,9 @@ TEST(BackgroundColourDialog, DrawsASwatchInAFrameThatShowsTheSelection)
     });
 }
 
-// The page is an HTML resource with every section; its address reads the
-// program's path in the ANSI code page (1252 here: 0x80 is the euro sign).
-TEST(HelpPage, IsAnHtmlResourceWhoseAddressReadsTheProgramPathInTheAnsiCodePage)
+// The page is an HTML resource with every section; its address keeps the
+// program's path in any script, letters outside the ANSI code page too.
+TEST(HelpPage, IsAnHtmlResourceWhoseAddressKeepsThePathInAnyScript)
 {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDH_HELP_PAGE), MAKEINTRESOURCEA(23));
     ASSERT_NE(nullptr, found);
@@ -147,17 +147,17 @@ TEST(HelpPage, IsAnHtmlResourceWhoseAddressReadsTheProgramPathInTheAnsiCodePage)
     for (const char* part : {"<title>Morvane Solitaire</title>", "\"object\"", "\"how-to-play\"",
                              "\"difficulty-modes\"", "\"change-background-color\"", "\"contact\"", "</html>"})
         EXPECT_NE(std::string::npos, page.find(part)) << part;
-    ASSERT_EQ(1252u, GetACP());
-    EXPECT_EQ(L"res://Z:\\\u00C6r\u00F8 \u20AC\\Wexa.exe/7", HelpPageAddress("Z:\\\xC6r\xF8 \x80\\Wexa.exe", 7));
+    EXPECT_EQ(L"res://Z:\\Wexa \u6F22\u5B57 \u0416\u0443\u043A\\Wexa.exe/7",
+              HelpPageAddress(L"Z:\\Wexa \u6F22\u5B57 \u0416\u0443\u043A\\Wexa.exe", 7));
     // 6 + 250 + 4 characters do not fit the 260 an address may have.
-    EXPECT_EQ(L"", HelpPageAddress(std::string(250, 'a').c_str(), 133));
+    EXPECT_EQ(L"", HelpPageAddress(std::wstring(250, L'a'), 133));
 }
 
 TEST(HelpPage, FailsWithoutTheRendererOrItsEntryAndUnloadsIt)
 {
     ASSERT_EQ(nullptr, GetModuleHandleA("msftedit.dll")) << "needs a library this program has not loaded";
-    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, "wexa-no-such-renderer.dll", "ShowHTMLDialog"));
-    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, "msftedit.dll", "ShowHTMLDialog"));
+    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, L"wexa-no-such-renderer.dll", "ShowHTMLDialog"));
+    EXPECT_FALSE(ShowHelpPage(nullptr, IDH_HELP_PAGE, L"msftedit.dll", "ShowHTMLDialog"));
     EXPECT_EQ(nullptr, GetModuleHandleA("msftedit.dll"));
 }
 
