@@ -3,6 +3,7 @@
 #include "app/BackgroundColourDialog.h"
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
+#include "cardlib/CardLibrary.h"
 #include "cardlib/core/PlatformServices.h"
 #include "game/AppHolder.h"
 #include "game/GameBase.h"
@@ -87,8 +88,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate();
-        return 0;
+        return OnCreate() ? 0 : -1;
     case WM_SIZE:
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -111,19 +111,24 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void MainWindow::OnCreate()
+// False ends the window's creation: nothing of the program is shown.
+bool MainWindow::OnCreate()
 {
     GameBase* game = Game();
-    if (!game || !game->Create(hwnd) || !game->Table()) {
+    const bool made = game && game->Create(hwnd) && game->Table();
+    // The table loads the deck as it is made; a deck that failed has been
+    // reported by the library already.
+    const bool deckReported = game && cardWidth == 0;
+    if (!made && !deckReported)
         Platform().ShowMessageBox(nullptr, "Unable to initialize. Quitting...", nullptr, MB_OK);
-        PostQuitMessage(0);
-        return;
-    }
+    if (!made || deckReported)
+        return false;
     const Settings settings = LoadSettings();
     game->SetDifficulty(settings.difficulty);
     game->Table()->SetBackgroundColour(settings.colour);
     // The first game starts as soon as the message loop runs.
     PostMessageA(hwnd, WM_COMMAND, IDC_NEW_GAME, 0);
+    return true;
 }
 
 void MainWindow::OnSize(int width, int height)
@@ -164,15 +169,17 @@ void MainWindow::OnInitMenuPopup(HMENU popup)
 
 void MainWindow::OnCommand(int command)
 {
+    // Exit works even when the game never started.
+    if (command == IDC_EXIT) {
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
     GameBase* game = Game();
     if (!game || !game->Table())
         return;
     switch (command) {
     case IDC_NEW_GAME:
         game->NewGame(false);
-        break;
-    case IDC_EXIT:
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
         break;
     case IDC_UNDO:
         game->Undo();

@@ -26,7 +26,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnCreate();
+    bool OnCreate();
     void OnSize(int width, int height);
     LRESULT OnHitTest(WPARAM wParam, LPARAM lParam);
     void OnInitMenuPopup(HMENU popup);

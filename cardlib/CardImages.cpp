@@ -1,9 +1,11 @@
 #include "cardlib/CardImages.h"
 
 #include "cardlib/CardLibrary.h"
+#include "cardlib/SystemLibraries.h"
 #include "cardlib/core/CardMask.h"
 #include "cardlib/core/PlatformServices.h"
 
+#include <cstddef>
 #include <string>
 
 namespace {
@@ -18,34 +20,91 @@ void ReportFailure(const char* text)
     PostQuitMessage(0);
 }
 
-// The file name in the folder of a path such as the program's own.
-std::string BesideFile(const char* folderOrFile, bool isFile)
+// How far from `base` the pages mapped with it reach.
+std::size_t MappedExtent(const BYTE* base)
 {
-    std::string path = folderOrFile;
-    if (isFile) {
-        std::string::size_type slash = path.find_last_of("\\/");
-        path.erase(slash == std::string::npos ? 0 : slash + 1);
-    } else if (!path.empty() && path.back() != '\\') {
-        path += '\\';
+    std::size_t extent = 0;
+    MEMORY_BASIC_INFORMATION region = {};
+    while (VirtualQuery(base + extent, &region, sizeof(region)) == sizeof(region) &&
+           region.AllocationBase == base && region.State == MEM_COMMIT && region.RegionSize > 0)
+        extent += region.RegionSize;
+    return extent;
+}
+
+// The size of the file on disk; 0 when it cannot be read.
+ULONGLONG FileSize(const std::wstring& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA attributes = {};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes))
+        return 0;
+    return (static_cast<ULONGLONG>(attributes.nFileSizeHigh) << 32) | attributes.nFileSizeLow;
+}
+
+// A deck cut short or damaged still maps, and the system reads its pictures
+// from wherever its headers point, past the end of what was mapped: the
+// program would fault. So before any picture is read, the sections the
+// headers claim must lie inside the file, and every picture inside the
+// mapped pages.
+bool DeckIsWhole(HMODULE module, const std::wstring& path)
+{
+    // A library loaded as data has its handle's low bits set.
+    const BYTE* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
+    const std::size_t mapped = MappedExtent(base);
+    const ULONGLONG fileSize = FileSize(path);
+    if (mapped < sizeof(IMAGE_DOS_HEADER))
+        return false;
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const std::size_t headers = static_cast<std::size_t>(dos->e_lfanew);
+    if (dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew < 0 ||
+        headers + offsetof(IMAGE_NT_HEADERS, OptionalHeader) > mapped)
+        return false;
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + headers);
+    const std::size_t sections = headers + offsetof(IMAGE_NT_HEADERS, OptionalHeader) +
+                                 nt->FileHeader.SizeOfOptionalHeader;
+    if (nt->Signature != IMAGE_NT_SIGNATURE ||
+        sections + nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER) > mapped)
+        return false;
+    const auto* section = reinterpret_cast<const IMAGE_SECTION_HEADER*>(base + sections);
+    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
+        if (ULONGLONG{section->PointerToRawData} + section->SizeOfRawData > fileSize)
+            return false;
+    for (int cell = 0; cell < stripCells; ++cell) {
+        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(StripCellResourceId(cell)), MAKEINTRESOURCEW(2));
+        if (!found)
+            continue; // a missing picture refuses the deck later
+        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+        const std::size_t size = SizeofResource(module, found);
+        if (!data || data < base || static_cast<std::size_t>(data - base) > mapped ||
+            size > mapped - static_cast<std::size_t>(data - base))
+            return false;
     }
-    return path + "cards.dll";
+    return true;
 }
 
 // Opened as a data file, the library's code never runs; a full path keeps
-// the current directory out of the search.
+// the current directory out of the search. Null, with nothing kept, for a
+// deck that is missing or not whole.
+HMODULE OpenDeck(const std::wstring& path)
+{
+    if (path.empty())
+        return nullptr;
+    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module && !DeckIsWhole(module, path)) {
+        FreeLibrary(module);
+        return nullptr;
+    }
+    return module;
+}
+
+// Beside the program, in whatever script its folder is named, else in the
+// system folder.
 HMODULE OpenCardLibrary()
 {
-    char buffer[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        HMODULE module = LoadLibraryExA(BesideFile(buffer, true).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (module)
-            return module;
-    }
-    length = GetSystemDirectoryA(buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
-    return LoadLibraryExA(BesideFile(buffer, false).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::wstring program = ProgramPath();
+    if (HMODULE module = program.empty() ? nullptr : OpenDeck(FolderOf(program) + L"cards.dll"))
+        return module;
+    const std::wstring system = SystemFolder();
+    return system.empty() ? nullptr : OpenDeck(system + L"cards.dll");
 }
 
 bool CopyFromModule(HMODULE module)
@@ -179,10 +238,10 @@ void ReleaseCardImages()
     cardHeight = 0;
 }
 
-bool LoadCardImagesFrom(const char* path)
+bool LoadCardImagesFrom(const std::wstring& path)
 {
     ReleaseCardImages();
-    return LoadFromModule(LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    return LoadFromModule(OpenDeck(path));
 }
 
 bool LoadCardImages()

@@ -77,7 +77,13 @@ bool GameWindow::RunScreenLoop(WPARAM& quitCode)
     HWND window = Handle();
     MSG message = {};
     // An end message left over from an earlier screen must not end this one.
+    // A quit request is taken whatever the filter: it ends the screen instead,
+    // and the caller posts it again for the outer loop.
     while (PeekMessageA(&message, window, ScreenTransition::endMessage, ScreenTransition::endMessage, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quitCode = message.wParam;
+            return false;
+        }
     }
     for (;;) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);

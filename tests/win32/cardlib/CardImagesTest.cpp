@@ -21,6 +21,12 @@ std::string BesideProgram(const char* name)
     return folder.substr(0, folder.find_last_of('\\') + 1) + name;
 }
 
+// The test's paths are plain ASCII.
+std::wstring Wide(const std::string& path)
+{
+    return std::wstring(path.begin(), path.end());
+}
+
 std::string InTemp(const std::string& name)
 {
     char folder[MAX_PATH] = {};
@@ -56,7 +62,7 @@ protected:
 // different cards all differ, so a wrong mapping cannot pass unseen).
 TEST_F(CardImages, EveryCellHoldsItsResourceInsideTheOutline)
 {
-    ASSERT_TRUE(LoadCardImagesFrom(BesideProgram("cards.dll").c_str()));
+    ASSERT_TRUE(LoadCardImagesFrom(Wide(BesideProgram("cards.dll"))));
     ASSERT_EQ(std::make_pair(cardWidth, cardHeight), std::make_pair(71, 96));
     MemorySurface strip(stripCells * 71, 96), pictures(stripCells * 71, 96);
     BitBlt(strip.Context(), 0, 0, stripCells * 71, 96, cardStripSurface.Get(), 0, 0, SRCCOPY);
@@ -132,7 +138,7 @@ TEST_F(CardImages, MissingOrBrokenDecksAreRefusedWithTheErrorBoxAndQuit)
         char previous[MAX_PATH] = {};
         GetCurrentDirectoryA(MAX_PATH, previous);
         ASSERT_TRUE(!c.fromCurrentFolder || SetCurrentDirectoryA(InTemp("wexa-current").c_str()));
-        EXPECT_EQ(c.fromCurrentFolder ? LoadCardImages() : LoadCardImagesFrom(path.c_str()), c.loads);
+        EXPECT_EQ(c.fromCurrentFolder ? LoadCardImages() : LoadCardImagesFrom(Wide(path)), c.loads);
         SetCurrentDirectoryA(previous);
         EXPECT_EQ(TakeQuitMessage(), !c.loads);
         EXPECT_EQ(cardWidth, c.loads ? 71 : 0);

@@ -117,6 +117,11 @@ TEST_F(GameTableWindowTest, QuitSecondScreenAndStrayEndMessages)
     WPARAM code = 0;
     EXPECT_TRUE(TakeQuitMessage(&code) && code == 7u);
     ExpectRestored(table, false);
+    // A quit already waiting when a screen starts ends it, and is still there for the outer loop.
+    PostQuitMessage(3);
+    EXPECT_FALSE(table.ShowScreen(IntroScreen));
+    EXPECT_TRUE(TakeQuitMessage(&code));
+    EXPECT_EQ(code, 3u);
 }
 
 } // namespace
