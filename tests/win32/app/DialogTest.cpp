@@ -51,7 +51,7 @@ int RunDialog(BackgroundColourDialog& dialog, std::uint32_t colour, std::functio
 }
 
 // Each run also checks what every showing must have: the eight swatches in
-// two rows of four and the dialog centred.
+// two rows of four.
 TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
 {
     const std::uint32_t colours[] = {0x009BBFFF, 0x00644000, 0x00E6D4C6, 0x00FF8827,
@@ -86,12 +86,8 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
                 RECT r{};
                 SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
                 const LONG left = i / 2 * 75, top = i % 2 * 68;
-                EXPECT_TRUE(r.left == left && r.top == top && r.right == left + 75 && r.bottom == top + 68) << i;
+                EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(left, top, left + 75, top + 68)) << i;
             }
-            RECT frame{};
-            GetWindowRect(window, &frame);
-            EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN) / 2 - (frame.right - frame.left) / 2, frame.left);
-            EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN) / 2 - (frame.bottom - frame.top) / 2, frame.top);
             SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c.moveTo), 0);
             if (c.message != WM_LBUTTONDBLCLK)
                 return PostMessageA(window, c.message, c.wParam, 0) != FALSE;
@@ -132,6 +128,20 @@ TEST(BackgroundColourDialog, DrawsASwatchInAFrameThatShowsTheSelection)
                                         {4, 4, ground}, {55, 45, ground}})
                 EXPECT_EQ(colour, surface.Pixel(x, y)) << c.action << ": " << x << "," << y;
         }
+        // The label fits its control on one line in the dialog's font, and the control the dialog.
+        HWND label = GetDlgItem(shown, IDC_COLOUR_LABEL);
+        HDC dc = GetDC(label);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+        SIZE text{};
+        GetTextExtentPoint32A(dc, "Select background color:", 24, &text);
+        ReleaseDC(label, dc);
+        RECT box{}, client{};
+        GetClientRect(label, &box);
+        EXPECT_LE(text.cx, box.right);
+        EXPECT_LE(text.cy, box.bottom);
+        MapWindowPoints(label, shown, reinterpret_cast<POINT*>(&box), 2);
+        GetClientRect(shown, &client);
+        EXPECT_LE(box.right, client.right);
         return PostMessageA(shown, WM_COMMAND, IDCANCEL, 0) != FALSE;
     });
 }
