@@ -74,8 +74,7 @@ TEST_F(CountdownClockTest, FramesDotsAndTheUsedUpStrip)
     TickAt(5000 + 20000); // 20000 * 424 / 90000 = 94 rows used up
     MemorySurface bar(clock.Window());
     EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 94), 10 * 92);
-    EXPECT_EQ(bar.CountOf(dark, 2, 94, 12, 426), 0);
-    EXPECT_EQ(bar.Pixel(7, 300), RGB(255, 0, 0));
+    EXPECT_EQ(std::pair(bar.CountOf(dark, 2, 94, 12, 426), bar.Pixel(7, 300)), std::pair(0, RGB(255, 0, 0)));
 }
 
 // The clock stops itself (and shows dark) before the callback, which comes
