@@ -44,7 +44,8 @@ Settings LoadSettings()
     ReadValue(key, colourValue, colour);
     ReadValue(key, difficultyValue, difficulty);
     RegCloseKey(key);
-    settings.colour = colour;
+    // GDI would take a top byte for a palette flag.
+    settings.colour = colour & 0x00FFFFFF;
     settings.difficulty = static_cast<int>(difficulty);
     return settings;
 }

@@ -12,8 +12,8 @@ struct Settings {
 };
 
 // The stored settings; a value that is missing or cannot be read as 4 bytes
-// keeps its default. Any 4-byte value is taken as it is, whatever its type
-// or range. Creates the key when it does not exist.
+// keeps its default. Any 4-byte value is taken whatever its type or range,
+// the colour without its top byte. Creates the key when it does not exist.
 Settings LoadSettings();
 
 // Writes both values as REG_DWORD; a failure is ignored (nothing to tell).

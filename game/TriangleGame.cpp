@@ -102,15 +102,11 @@ void TriangleGame::Deal()
     removedPile->SetOffsets(0, 0);
     removedPile->SetCards(ShuffledDeck());
     SetAnimationStep(fastDealStep);
-    for (int round = 0; round < 3; ++round)
-        for (CardRegion* stack : sideStacks)
-            removedPile->MoveCards(stack, 1, true);
-    removedPile->MoveCards(sideStacks[0], 1, true);
-    removedPile->MoveCards(sideStacks[1], 1, true);
-    for (int id = 1; id <= triangleCount; ++id) {
-        CardRegion* region = table->FindRegion(id);
-        removedPile->MoveCards(region, 1, true);
-        region->SetEmptyStyle(EmptyNothing);
+    for (int id : DealOrder()) {
+        CardRegion* place = table->FindRegion(id);
+        removedPile->MoveCards(place, 1, true);
+        if (id <= triangleCount)
+            place->SetEmptyStyle(EmptyNothing);
     }
     SetAnimationStep(playStep);
     removedPile->SetOffsets(removedPileOffset, 0);

@@ -17,6 +17,7 @@
 // The background colour dialog and its swatch list.
 #define IDD_OPTIONS 122
 #define IDC_COLOUR_LIST 1000
+#define IDC_COLOUR_LABEL 1002
 
 // The help page (HTML, shown by the HTML dialog) and the same page as rich
 // text with the dialog of our own viewer, for systems without the former.

@@ -8,8 +8,6 @@
 #include "ui/ScreenDrawing.h"
 #include "ui/core/ScreenLayout.h"
 
-#include <cstdio>
-
 namespace {
 
 const char* const ruleLine1 = "Dismantle the Morvane by removing two exposed";
@@ -50,10 +48,9 @@ void PaintIntro(HDC context, const ScreenContent& content)
 // The level screen's two lines, under where the title goes.
 void PaintLevelLines(HDC context, const ScreenContent& content, HFONT lineFont)
 {
-    char coming[64];
-    char demand[64];
-    std::snprintf(coming, sizeof(coming), "get ready for level %d", content.level + 1);
-    std::snprintf(demand, sizeof(demand), "remove %d cards to complete the next level", content.cardsRemaining);
+    const std::array<std::string, 2> lines = screen::LevelLines(content.level, content.cardsRemaining);
+    const char* coming = lines[0].c_str();
+    const char* demand = lines[1].c_str();
     SetTextColor(context, screen::yellow);
     // The lines are spaced by the height the first would have in the title font.
     const int titleHeight = TextHeight(context, coming);

@@ -52,17 +52,25 @@ CardStack ShuffledDeck()
     return deck;
 }
 
+std::array<int, dealtCards> DealOrder()
+{
+    std::array<int, dealtCards> order{};
+    std::size_t next = 0;
+    for (int round = 0; round < 3; ++round)
+        for (int id : sideStackDealOrder)
+            order[next++] = id;
+    order[next++] = 29;
+    order[next++] = 30;
+    for (int id = 1; id <= triangleCount; ++id)
+        order[next++] = id;
+    return order;
+}
+
 std::array<CardStack, 36> DealtLayout(const CardStack& deck)
 {
     std::array<CardStack, 36> places;
     CardStack pile = deck;
-    auto dealTo = [&](int id) { places[id] += pile.PopTop(1); };
-    for (int round = 0; round < 3; ++round)
-        for (int id : sideStackDealOrder)
-            dealTo(id);
-    dealTo(29);
-    dealTo(30);
-    for (int id = 1; id <= triangleCount; ++id)
-        dealTo(id);
+    for (int id : DealOrder())
+        places[id] += pile.PopTop(1);
     return places;
 }

@@ -2,6 +2,7 @@
 
 #include "cardlib/core/CardStack.h"
 #include "cardlib/core/Geometry.h"
+#include "game/core/GameIds.h"
 
 #include <array>
 
@@ -23,7 +24,11 @@ Point NextLevelButtonPosition(int cardWidth);
 // or on from a held seed).
 CardStack ShuffledDeck();
 
-// What each place holds once `deck` has been dealt from its top: three
-// rounds over the side stacks, a fourth card to 29 and 30, then one card on
-// each triangle place 1..28. Index = place id (0 and 35 stay empty).
+// The place each card of the deck goes to, dealt from its top: three rounds
+// over the side stacks, a fourth card to 29 and 30, then one card on each
+// triangle place 1..28.
+std::array<int, dealtCards> DealOrder();
+
+// What each place holds once `deck` has been dealt in that order. Index =
+// place id (0 and 35 stay empty).
 std::array<CardStack, 36> DealtLayout(const CardStack& deck);

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The colour dialog and the help page from the menu, by the keyboard: a
-# swatch chosen with OK colours the table and is stored on closing, Cancel
-# changes nothing, and Help > Contents opens the page, which Esc closes.
+# swatch chosen with OK colours the table, Cancel changes nothing, and Help > Contents opens the page, which Esc closes.
 set -u
 source "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Halverin\Wexa'
@@ -29,7 +28,4 @@ e2e_shot help
 xdotool key --window "$w" Escape 2>/dev/null
 e2e_sees "Esc closes it" gone 'Morvane Solitaire'
 
-e2e_exit
-e2e_check "closing stores the colour" 0xdf32fe \
-    "$(e2e_reg query "$key" | awk '/bgcolor/ { print $3 }')"
 e2e_finish

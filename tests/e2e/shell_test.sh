@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The main window on the real program: Easy and Normal move the check mark
 # in the "Game" menu, the menu bar right of "Help" moves the window,
-# closing writes both settings, and a restart shows a stored table colour.
+# and closing writes both settings.
 set -u
 source "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Halverin\Wexa'
@@ -53,11 +53,4 @@ e2e_sees "the menu bar right of Help moves the window by (40, 30)" moved
 e2e_exit
 e2e_check "closing writes the colour and the difficulty" "0xe9b185 0x9c45" \
     "$(e2e_reg query "$key" | awk '/bgcolor/ { c = $3 } /difficulty/ { d = $3 } END { print c, d }')"
-
-# A stored colour (0x00328032, green) is the table's at the next start.
-e2e_reg add "$key" /v bgcolor /t REG_DWORD /d 0x00328032 /f >/dev/null
-e2e_start "$1" /seed 1
-e2e_pass_intro
-green() { e2e_shot restart; [ "$(at $((W - 8)) 300)" = 328032 ]; }
-e2e_sees "a restart shows the stored colour" green
 e2e_finish

@@ -26,7 +26,7 @@ TEST(GameLevels, CardsAndSecondsOfALevel)
     const struct { int level, cards, seconds; } cases[] = {
         {1, 16, 170}, {2, 18, 160}, {9, 32, 90}, {10, 34, 90}, {17, 48, 90}, {18, 48, 90}, {50, 48, 90}};
     for (const auto& c : cases)
-        EXPECT_TRUE(CardsRequired(c.level) == c.cards && TimeAllowed(c.level) == c.seconds) << c.level;
+        EXPECT_EQ(std::pair(CardsRequired(c.level), TimeAllowed(c.level)), std::pair(c.cards, c.seconds)) << c.level;
 }
 
 // A triangle card with the two that lie over it (none in row 7), and its row.
@@ -46,7 +46,7 @@ TEST(GameCoverage, EachCardIsOpenOnceBothCardsOverItHaveLeft)
         EXPECT_TRUE(IsUncovered(table, c.id)) << c.id;
     }
     for (int id = 22; id <= 28; ++id)
-        EXPECT_TRUE(RowOf(id) == 7 && IsUncovered(FullTable(), id)) << id;
+        EXPECT_EQ(std::pair(RowOf(id), IsUncovered(FullTable(), id)), std::pair(7, true)) << id;
 }
 
 TEST(GamePairs, DropsThatPairAndDropsThatAreRefused)
@@ -98,15 +98,15 @@ TEST(GameLayout, PlacesOfTheTable)
         {29, 5, 10}, {32, 129, 10}, {33, 241, 10}, {30, 5, 130}, {34, 129, 130}, {31, 5, 250}};
     for (const auto& c : stacks) {
         const Point at = SideStackPosition(c.id, 71, 96);
-        EXPECT_TRUE(at.x == c.x && at.y == c.y) << c.id << ": " << at.x << "," << at.y;
+        EXPECT_EQ(std::pair(at.x, at.y), std::pair(c.x, c.y)) << c.id;
     }
     const struct { int row, j, x, y; } triangle[] = {
         {0, 0, 360, 178}, {1, 0, 324, 210}, {1, 1, 395, 210}, {6, 0, 147, 370}, {6, 6, 573, 370}};
     for (const auto& c : triangle) {
         const Point at = TrianglePosition(c.row, c.j, 71, 96);
-        EXPECT_TRUE(at.x == c.x && at.y == c.y) << c.row << "," << c.j << ": " << at.x << "," << at.y;
+        EXPECT_EQ(std::pair(at.x, at.y), std::pair(c.x, c.y)) << c.row << "," << c.j;
     }
-    EXPECT_TRUE(RemovedPilePosition(71, 96).y == 498 && NextLevelButtonPosition(71).x == 586);
+    EXPECT_EQ(std::pair(RemovedPilePosition(71, 96).y, NextLevelButtonPosition(71).x), std::pair(498, 586));
 }
 
 // An ordered deck without its kings goes round the stacks, then down the

@@ -6,14 +6,7 @@ namespace {
 
 RegionLayout Region(int x, int y, int xOffset, int yOffset, int count, int cardWidth = 71, int cardHeight = 96)
 {
-    RegionLayout layout;
-    layout.x = x;
-    layout.y = y;
-    layout.xOffset = xOffset;
-    layout.yOffset = yOffset;
-    layout.count = count;
-    layout.cardWidth = cardWidth;
-    layout.cardHeight = cardHeight;
+    RegionLayout layout{x, y, xOffset, yOffset, count, 0, 0, cardWidth, cardHeight};
     layout.Update();
     return layout;
 }

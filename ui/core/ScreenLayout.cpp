@@ -35,6 +35,12 @@ int IntroHintTop(int height, int textHeight) { return height - textHeight - text
 
 int TitleTop(int height) { return height / 8; }
 
+std::array<std::string, 2> LevelLines(int level, int cardsRequired)
+{
+    return {"get ready for level " + std::to_string(level + 1),
+            "remove " + std::to_string(cardsRequired) + " cards to complete the next level"};
+}
+
 int LevelLineTop(int height, int titleTextHeight, int line) { return height / 8 + (2 + line) * titleTextHeight; }
 
 int PromptTop(int height) { return height / 3 + height / 2; }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The three full-window message screens and where everything on them goes,
 // for a table of W x H pixels and cards of the deck's size.
@@ -56,6 +57,9 @@ int IntroHintTop(int height, int textHeight);
 
 // Top of the title of the level and game-over screens.
 int TitleTop(int height);
+// The level screen's two lines once `level` is passed, the next level
+// asking for `cardsRequired` cards.
+std::array<std::string, 2> LevelLines(int level, int cardsRequired);
 // Tops of the level screen's two lines, given the title font's text height.
 int LevelLineTop(int height, int titleTextHeight, int line);
 

@@ -51,7 +51,7 @@ int RunDialog(BackgroundColourDialog& dialog, std::uint32_t colour, std::functio
 }
 
 // Each run also checks what every showing must have: the eight swatches in
-// two rows of four and the dialog centred.
+// two rows of four, and the label whole on one line in the dialog's font.
 TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
 {
     const std::uint32_t colours[] = {0x009BBFFF, 0x00644000, 0x00E6D4C6, 0x00FF8827,
@@ -85,13 +85,18 @@ TEST(BackgroundColourDialog, OpensOnTheCurrentColourAndEndsAsAsked)
                 EXPECT_EQ(i, SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
                 RECT r{};
                 SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
-                const LONG left = i / 2 * 75, top = i % 2 * 68;
-                EXPECT_TRUE(r.left == left && r.top == top && r.right == left + 75 && r.bottom == top + 68) << i;
+                const LONG x = i / 2 * 75, y = i % 2 * 68;
+                EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(x, y, x + 75, y + 68)) << i;
             }
-            RECT frame{};
-            GetWindowRect(window, &frame);
-            EXPECT_EQ(GetSystemMetrics(SM_CXFULLSCREEN) / 2 - (frame.right - frame.left) / 2, frame.left);
-            EXPECT_EQ(GetSystemMetrics(SM_CYFULLSCREEN) / 2 - (frame.bottom - frame.top) / 2, frame.top);
+            HWND label = GetDlgItem(window, IDC_COLOUR_LABEL);
+            HDC dc = GetDC(label);
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+            RECT box{}, text{};
+            GetClientRect(label, &box);
+            DrawTextA(dc, "Select background color:", -1, &text, DT_CALCRECT | DT_SINGLELINE);
+            ReleaseDC(label, dc);
+            EXPECT_LE(text.right, box.right);
+            EXPECT_LE(text.bottom, box.bottom);
             SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(c.moveTo), 0);
             if (c.message != WM_LBUTTONDBLCLK)
                 return PostMessageA(window, c.message, c.wParam, 0) != FALSE;

@@ -83,7 +83,7 @@ TEST(CardWindowLifetime, SharedDeckAndGdiObjectsAndPressesGoWithTheirWindows)
             ASSERT_TRUE(pressedButton || dragRegion);
             EXPECT_GT(GdiObjectsOutstanding(), before + 3) << "strip, palette and surfaces are counted";
         }
-        EXPECT_TRUE(pressedButton == nullptr && dragRegion == nullptr);
+        EXPECT_EQ(std::pair(pressedButton, dragRegion), (std::pair<CardButton*, CardRegion*>(nullptr, nullptr)));
         EXPECT_EQ(dropsSeen, 0);
     }
     EXPECT_EQ(windowCount, 0);

@@ -126,7 +126,8 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
         CardRegion* other = scene.Region(3, 300, 20, 0, 0, "KS");
         table.Press(40, 50); // 3C, 11 right of its corner
         POINT cursor = {};
-        EXPECT_TRUE(GetCursorPos(&cursor) && cursor.x == 37 && cursor.y == 45) << "nudged 3 left, 5 up";
+        ASSERT_TRUE(GetCursorPos(&cursor));
+        EXPECT_EQ(std::pair(cursor.x, cursor.y), std::pair(37L, 45L)) << "nudged 3 left, 5 up";
         table.MoveTo(230, 190);
         if (pressOther)
             table.Press(320, 60);

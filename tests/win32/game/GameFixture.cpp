@@ -8,7 +8,7 @@
 void GameFixture::SetUp()
 {
     HoldSeed(1);
-    game = std::make_unique<TriangleGame>();
+    game = std::make_unique<TestGame>();
     ASSERT_TRUE(game->Create(host.Handle()));
     MoveWindow(Table().Handle(), 0, 0, 706, 500, TRUE);
 }

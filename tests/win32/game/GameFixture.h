@@ -8,6 +8,9 @@
 #include <string>
 #include <utility>
 
+// The game with its button switch in the tests' reach.
+struct TestGame : TriangleGame { using GameBase::ShowNextLevelButton; };
+
 // The real game on a table of 706 x 500 (the main window's size for it),
 // with a held seed, fake time and recorded sounds, driven by mouse messages.
 class GameFixture : public testing::Test {
@@ -46,7 +49,7 @@ protected:
     FakePlatform platform;
     ScopedPlatform installed{platform};
     TestHost host{706, 500};
-    std::unique_ptr<TriangleGame> game;
+    std::unique_ptr<TestGame> game;
 
 private:
     int heldX = 0;

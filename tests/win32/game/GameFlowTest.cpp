@@ -25,46 +25,58 @@ protected:
     }
 };
 
-// Easy: the first emptied stack stays for one card; while it shows, others go.
-TEST_F(GameFlowTest, EasyKeepsOnePlaceholder)
+// Normal keeps no emptied stack. Easy: the first emptied stack stays for
+// one card; while it shows, others go.
+TEST_F(GameFlowTest, NormalKeepsNoPlaceholderEasyOne)
 {
-    game->SetDifficulty(difficultyEasy);
     StartGame();
     Hold(1); // covered
     EXPECT_FALSE(Region(1)->IsDragging());
     Release();
-    for (const auto& [id, cards] : {std::pair{29, "QS"}, {30, "4C"}, {31, "AD"}, {22, "9H"}, {23, "4D"}, {28, "9S"}})
+    for (const auto& [id, cards] : {std::pair{29, "QS"}, {30, "4C"}, {31, "AD"}, {22, "9H"}, {23, "4D"}, {28, "9S"},
+                                    {32, "QH"}, {33, "AC"}})
         Region(id)->SetCards(ParseStack(cards));
+    Drag(32, 33);
+    EXPECT_EQ(std::pair(Region(32)->IsVisible(), Region(33)->IsVisible()), std::pair(false, false)) << "Normal";
+    game->SetDifficulty(difficultyEasy);
     TakeSounds();
     Drag(29, 31);
-    EXPECT_TRUE(Region(29)->IsVisible() && !Region(31)->IsVisible());
+    EXPECT_EQ(std::pair(Region(29)->IsVisible(), Region(31)->IsVisible()), std::pair(true, false));
     Drag(22, 29); // a placement: no sound
     EXPECT_EQ(Cards(29), "9H");
     Drag(23, 29); // the placed card pairs away; 29 stays
     Drag(30, 29); // the last card of 30 on the placeholder: 30 takes over
-    EXPECT_TRUE(Cards(29) == "4C" && Region(30)->IsVisible());
+    EXPECT_EQ(Cards(29) + (Region(30)->IsVisible() ? " 30 shown" : ""), "4C 30 shown");
     game->Undo();
     EXPECT_EQ(TakeSounds(), "116@23 116@23 115@23");
     EXPECT_EQ(Cards(29) + "|" + Cards(30), "|4C");
     EXPECT_TRUE(Region(29)->IsVisible() && Region(30)->IsVisible());
 }
 
-// Undo leaves the button; the button then fails the level; New game needs no question after it.
+// The button is painted as it comes and goes, without a drag's repaint to
+// help. Undo leaves it; it then fails the level; New game needs no question after it.
 TEST_F(GameFlowTest, TargetReachedUndoneThenTheButtonFails)
 {
     StartGame();
+    for (bool shown : {true, false}) {
+        game->ShowNextLevelButton(shown);
+        UpdateWindow(Table().Handle());
+        EXPECT_EQ(MemorySurface(Table().Handle()).Pixel(655, 129), shown ? 0u : 0x644000u) << "its black corner";
+    }
     const auto [a, b] = PileUp(14);
+    const std::string before = Cards(a) + "|" + Cards(b);
     TakeSounds();
     Drag(a, b);
     EXPECT_EQ(TakeSounds(), "116@23 119@7");
     EXPECT_TRUE(ButtonShown());
     ExpectPanels(1, 0);
     game->Undo();
+    EXPECT_EQ(Cards(a) + "|" + Cards(b), before) << "each card back in its own place";
     ExpectPanels(1, 2);
     EXPECT_TRUE(ButtonShown());
     TakeSounds();
     RunInsideNextLoop([this] {
-        EXPECT_TRUE(Table().ScreenMode() == GameOverScreen && !game->IsPlaying());
+        EXPECT_EQ(std::pair(Table().ScreenMode(), game->IsPlaying()), std::pair(int{GameOverScreen}, false));
         game->NewGame(false); // waits until the screen has gone
         ClickScreenAway();
     });
@@ -93,13 +105,13 @@ TEST_F(GameFlowTest, TheLastCardPassesTheLevelAtOnceOrQuits)
     EXPECT_EQ(Table().Clock().SecondsLeft(), 160u);
     for (int id = 1; id <= lastSideStack; ++id)
         EXPECT_TRUE(Region(id)->IsVisible()) << id;
-    EXPECT_TRUE(CardsAccounted().empty() && !game->CanUndo() && !GetCapture());
+    EXPECT_EQ(CardsAccounted() + (game->CanUndo() ? " undo" : "") + (GetCapture() ? " capture" : ""), "");
 
     const auto [c, d] = PileUp(46);
     RunInsideNextLoop([] { PostQuitMessage(3); });
     Drag(c, d);
     WPARAM code = 0;
-    EXPECT_TRUE(TakeQuitMessage(&code) && code == 3u);
+    EXPECT_EQ(TakeQuitMessage(&code) ? code : 0u, 3u);
     EXPECT_FALSE(game->IsPlaying() || game->CanUndo());
     EXPECT_EQ(Pile()->CardCount(), 48);
 }
@@ -121,21 +133,21 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     ASSERT_EQ(platform.messages.size(), 1u);
     const FakePlatform::Message& asked = platform.messages[0];
     EXPECT_EQ(asked.text + "|" + asked.caption, "Do you want to abort the current game?|Morvane Solitaire");
-    EXPECT_TRUE(asked.flags == 0x24u && asked.owner == Table().Handle());
+    EXPECT_EQ(std::pair(asked.flags, asked.owner), std::pair(0x24u, static_cast<void*>(Table().Handle())));
     EXPECT_EQ(Table().Clock().SecondsLeft(), 165u) << "still running";
-    EXPECT_TRUE(!Region(held)->IsDragging() && Region(held)->CardCount() == 1 && !GetCapture());
+    EXPECT_EQ(std::tuple(Region(held)->IsDragging(), Region(held)->CardCount(), GetCapture()), std::tuple(false, 1, HWND{}));
 
     Hold(held);
     TakeSounds();
     RunInsideNextLoop([&] {
-        EXPECT_TRUE(Region(held)->CardCount() == 1 && !Region(held)->IsDragging());
+        EXPECT_EQ(std::pair(Region(held)->CardCount(), Region(held)->IsDragging()), std::pair(1, false));
         ClickScreenAway();
     });
     TimeUp();
     Release();
     EXPECT_EQ(TakeSounds(), "138@7");
     ExpectPanels(-1, -1);
-    EXPECT_TRUE(Region(held)->CardCount() == 1 && CardsAccounted().empty());
+    EXPECT_EQ(std::to_string(Region(held)->CardCount()) + CardsAccounted(), "1");
 
     // A capture lost while input is off: home, no rule asked.
     StartGame();
@@ -143,7 +155,7 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     Table().SetInputEnabled(false);
     ReleaseCapture();
     Table().SetInputEnabled(true);
-    EXPECT_TRUE(Region(held)->CardCount() == 1 && !game->CanUndo());
+    EXPECT_EQ(std::pair(Region(held)->CardCount(), game->CanUndo()), std::pair(1, false));
     EXPECT_EQ(TakeSounds(), "137@15 stop@0");
 }
 

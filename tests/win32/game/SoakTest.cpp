@@ -16,7 +16,7 @@ namespace {
 class SoakTest : public GameFixture {
 protected:
     int Pick(int n) { return static_cast<int>(random() % static_cast<std::uint32_t>(n)); }
-    int Required() const { return std::min(14 + 2 * level, 48); }
+    int Required() const { return game->CardsRequired(level); }
     int PickPlace(bool open)
     {
         std::vector<int> places;

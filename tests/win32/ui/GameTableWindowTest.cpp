@@ -115,7 +115,7 @@ TEST_F(GameTableWindowTest, QuitSecondScreenAndStrayEndMessages)
     });
     EXPECT_FALSE(table.ShowScreen(LevelScreen));
     WPARAM code = 0;
-    EXPECT_TRUE(TakeQuitMessage(&code) && code == 7u);
+    EXPECT_EQ(TakeQuitMessage(&code) ? code : 0u, 7u);
     ExpectRestored(table, false);
     // A quit already waiting when a screen starts ends it, and is still there for the outer loop.
     PostQuitMessage(3);

@@ -37,7 +37,8 @@ TEST_F(LinkBannerTest, PictureWithoutItsKeyColourOverTheTable)
                  {0x00E9B185, IDB_BANNER_ADDRESS, 266, 30, 0x00E7D6C6}};
     for (const auto& c : cases) {
         ShowFor(c.colour);
-        ASSERT_TRUE(banner.ImageSize().cx == c.width && banner.ImageSize().cy == c.height) << c.image;
+        const SIZE size = banner.ImageSize();
+        ASSERT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(c.width, c.height))) << c.image;
         const auto picture = ResourceBitmap(c.image);
         const MemorySurface pixels(banner.Window());
         int wrong = 0;

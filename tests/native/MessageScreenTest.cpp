@@ -1,3 +1,4 @@
+#include "ui/core/ScreenLayout.h"
 #include "ui/core/ScreenWipe.h"
 
 #include <gtest/gtest.h>
@@ -38,4 +39,11 @@ TEST(ScreenWipe, LengthPeriodAndCoverage)
         EXPECT_EQ(covered == std::vector<bool>(covered.size(), true), c.whole)
             << "mode " << c.mode << " " << c.width << " x " << c.height;
     }
+}
+
+// Passing level 1 announces level 2 and what it asks for.
+TEST(LevelScreen, AnnouncesTheComingLevelAndItsDemand)
+{
+    const std::array<std::string, 2> lines = {"get ready for level 2", "remove 18 cards to complete the next level"};
+    EXPECT_EQ(LevelLines(1, 18), lines);
 }

@@ -1,0 +1,46 @@
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "game/AppHolder.h"
+#include "game/GameBase.h"
+#include "res/ResourceIds.h"
+#include "ui/GameTableWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A stored value of any type is taken when it has 4 bytes, the colour
+// without its top byte (GDI would read it as a palette flag); any other
+// size keeps the default. Both are written as 4-byte DWORDs. At the next
+// start the table takes the colour, and a difficulty of neither mode checks
+// neither menu entry.
+TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
+{
+    const char key[] = "Software\\Halverin\\Wexa";
+    const struct { DWORD type; std::vector<BYTE> data; std::uint32_t colour; } cases[] = {
+        {REG_DWORD, {0x32, 0x80, 0x32, 0}, 0x328032}, {REG_DWORD, {0x56, 0x34, 0x12, 0xFF}, 0x123456},
+        {REG_BINARY, {0x56, 0x34, 0x12, 1}, 0x123456}, {REG_DWORD, {0x56, 0x34}, 0xE9B185}};
+    for (const auto& c : cases) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, key, "bgcolor", c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+        EXPECT_EQ(LoadSettings().colour, c.colour) << "type " << c.type << ", " << c.data.size() << " bytes";
+    }
+    SaveSettings(Settings{0x123456, 1});
+    for (auto [name, value] : {std::pair{"bgcolor", 0x123456ul}, {"difficulty", 1ul}}) {
+        DWORD type = 0, size = 8, stored[2] = {};
+        RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, stored, &size);
+        EXPECT_EQ(std::tuple(type, size, stored[0]), std::tuple(REG_DWORD, 4ul, value)) << name;
+    }
+    AppHolder holder;
+    MainWindow window(holder);
+    ASSERT_TRUE(MainWindow::Register(GetModuleHandleA(nullptr)) && window.Create(GetModuleHandleA(nullptr)));
+    EXPECT_EQ(holder.Game()->Table()->BackgroundColour(), 0x123456u);
+    HMENU game = GetSubMenu(GetMenu(window.Handle()), 0);
+    SendMessageA(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(game), 0);
+    EXPECT_EQ(GetMenuState(game, IDC_EASY, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    EXPECT_EQ(GetMenuState(game, IDC_NORMAL, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    RegDeleteKeyA(HKEY_CURRENT_USER, key);
+}
+
+} // namespace
