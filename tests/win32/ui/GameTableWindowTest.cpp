@@ -120,8 +120,7 @@ TEST_F(GameTableWindowTest, QuitSecondScreenAndStrayEndMessages)
     // A quit already waiting when a screen starts ends it, and is still there for the outer loop.
     PostQuitMessage(3);
     EXPECT_FALSE(table.ShowScreen(IntroScreen));
-    EXPECT_TRUE(TakeQuitMessage(&code));
-    EXPECT_EQ(code, 3u);
+    EXPECT_EQ(TakeQuitMessage(&code) ? code : 0u, 3u);
 }
 
 } // namespace
