@@ -16,13 +16,15 @@ HKEY OpenSettingsKey(REGSAM access)
     return key;
 }
 
-// Leaves `value` alone unless exactly four bytes were read.
+// Leaves `value` alone unless exactly four bytes of a number were read: a
+// four-letter text such as "red" is no colour.
 void ReadValue(HKEY key, const char* name, DWORD& value)
 {
     DWORD read = 0;
     DWORD size = sizeof(read);
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&read), &size) == ERROR_SUCCESS &&
-        size == sizeof(read))
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&read), &size) == ERROR_SUCCESS &&
+        size == sizeof(read) && (type == REG_DWORD || type == REG_BINARY))
         value = read;
 }
 

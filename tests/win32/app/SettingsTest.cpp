@@ -11,7 +11,7 @@
 
 namespace {
 
-// A stored value of any type is taken when it has 4 bytes, the colour
+// A stored number (DWORD or binary) is taken when it has 4 bytes, the colour
 // without its top byte (GDI would read it as a palette flag); any other
 // size keeps the default. Both are written as 4-byte DWORDs. At the next
 // start the table takes the colour, and a difficulty of neither mode checks
@@ -21,7 +21,8 @@ TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
     const char key[] = "Software\\Halverin\\Wexa";
     const struct { DWORD type; std::vector<BYTE> data; std::uint32_t colour; } cases[] = {
         {REG_DWORD, {0x32, 0x80, 0x32, 0}, 0x328032}, {REG_DWORD, {0x56, 0x34, 0x12, 0xFF}, 0x123456},
-        {REG_BINARY, {0x56, 0x34, 0x12, 1}, 0x123456}, {REG_DWORD, {0x56, 0x34}, 0xE9B185}};
+        {REG_BINARY, {0x56, 0x34, 0x12, 1}, 0x123456}, {REG_DWORD, {0x56, 0x34}, 0xE9B185},
+        {REG_SZ, {'r', 'e', 'd', 0}, 0xE9B185}};
     for (const auto& c : cases) {
         RegSetKeyValueA(HKEY_CURRENT_USER, key, "bgcolor", c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
         EXPECT_EQ(LoadSettings().colour, c.colour) << "type " << c.type << ", " << c.data.size() << " bytes";
