@@ -117,6 +117,7 @@ void CardWindow::Paint(HDC dc)
     SelectClipRgn(dc, nullptr);
     for (const auto& button : buttons)
         button->RedrawNow();
+    keyboard.Paint(dc);
 }
 
 CardRegion* CardWindow::CreateRegion(int id, bool visible, int x, int y, int xOffset, int yOffset)
