@@ -6,34 +6,40 @@
 #include "cardlib/CardWindow.h"
 #include "cardlib/LibraryPalette.h"
 
+#include <algorithm>
+
 namespace {
 
-// Two rings of one pixel: black outside, a bright colour inside, so that
-// one of them stands out on any table colour and on any card.
+// Dashes of black and a bright colour, two pixels thick, so that half of
+// the frame stands out on any table colour and on any card.
 constexpr Colour focusColour = 0x0000FFFF; // yellow
 constexpr Colour hintColour = 0x00FFFF00;  // cyan
+constexpr int dashLength = 4;
 
 Rect Inflate(const Rect& box, int by)
 {
     return {box.left - by, box.top - by, box.right + by, box.bottom + by};
 }
 
-void DrawRing(HDC dc, const Rect& ring, Colour colour)
+// A dashed band from (x, y), `length` long along one axis and `thickness` across.
+void DrawDashes(HDC dc, int x, int y, int length, int thickness, bool across, Colour colour)
 {
-    const COLORREF paint = PaletteRelative(colour);
-    for (const Rect& side : {Rect{ring.left, ring.top, ring.right, ring.top + 1},
-                             Rect{ring.left, ring.bottom - 1, ring.right, ring.bottom},
-                             Rect{ring.left, ring.top, ring.left + 1, ring.bottom},
-                             Rect{ring.right - 1, ring.top, ring.right, ring.bottom}}) {
-        const RECT area = {side.left, side.top, side.right, side.bottom};
-        FillSolid(dc, area, paint);
+    for (int at = 0; at < length; at += dashLength) {
+        const int run = std::min(dashLength, length - at);
+        const RECT dash = across ? RECT{x + at, y, x + at + run, y + thickness}
+                                 : RECT{x, y + at, x + thickness, y + at + run};
+        FillSolid(dc, dash, PaletteRelative((at / dashLength) % 2 ? colour : black));
     }
 }
 
 void DrawFrame(HDC dc, const Rect& box, Colour colour)
 {
-    DrawRing(dc, Inflate(box, 2), black);
-    DrawRing(dc, Inflate(box, 1), colour);
+    const int w = KeyboardPlay::frameWidth;
+    const Rect ring = Inflate(box, w);
+    DrawDashes(dc, ring.left, ring.top, ring.Width(), w, true, colour);
+    DrawDashes(dc, ring.left, ring.bottom - w, ring.Width(), w, true, colour);
+    DrawDashes(dc, ring.left, box.top, box.Height(), w, false, colour);
+    DrawDashes(dc, ring.right - w, box.top, box.Height(), w, false, colour);
 }
 
 std::vector<Rect> BoxesOf(const std::vector<KeyboardPlay::Target>& targets)
