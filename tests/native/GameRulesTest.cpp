@@ -138,11 +138,13 @@ TEST(GameDeal, OrderedAndSeededDeals)
 TEST(GameHint, APairFirstThenAPlacementElseNoMove)
 {
     TableModel table = FullTable(); // aces only
-    table[5].topFace = 12;          // a queen under 8 and 9
+    Empty(table, 22, false);
+    Empty(table, 23, false); // 16 lies open
+    table[20].topFace = 12;  // a queen under 26 and 27
     table[24] = Place{1, 1, 12, false, false};
     Empty(table, 30, false); // an emptied stack off the table
     const struct { int changed, face, first, second; } steps[] = {
-        {0, 0, 0, 0}, {31, 0, 22, 31}, {34, 12, 22, 34}, {22, 3, 23, 34}, {23, 10, 22, 23}};
+        {0, 0, 0, 0}, {31, 0, 16, 31}, {34, 12, 16, 34}, {16, 3, 25, 34}, {25, 10, 16, 25}};
     for (const auto& s : steps) {
         if (s.changed == 31)
             Empty(table, 31); // Easy's placeholder

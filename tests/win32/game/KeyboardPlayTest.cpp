@@ -30,6 +30,8 @@ TEST_F(KeyboardPlayTest, ARefusalEscAndAPairByKeys)
     FocusOn(22);
     Key(VK_RETURN);
     EXPECT_TRUE(Region(22)->IsDragging() && Region(22)->CardCount() == 0);
+    FocusOn(23); // the frame leaves the lifted card: the table shows again below it
+    EXPECT_TRUE(MemorySurface(Table().Handle()).Pixel(150, 456) == 0x644000u);
     Key(VK_ESCAPE);
     EXPECT_TRUE(Region(22)->CardCount() == 1 && !Region(22)->IsDragging() && TakeSounds().empty());
     Move(22, 27);
