@@ -92,6 +92,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_SETFOCUS:
+        OnSetFocus();
+        return 0;
     case WM_NCHITTEST:
         return OnHitTest(wParam, lParam);
     case WM_INITMENUPOPUP:
@@ -136,6 +139,15 @@ void MainWindow::OnSize(int width, int height)
     GameBase* game = Game();
     if (game && game->Table() && game->Table()->Handle())
         MoveWindow(game->Table()->Handle(), 0, 0, width, height, TRUE);
+}
+
+// The keys go to the table, which plays by them; the accelerators and the
+// menu keys still reach this window from there.
+void MainWindow::OnSetFocus()
+{
+    GameBase* game = Game();
+    if (game && game->Table() && game->Table()->Handle())
+        SetFocus(game->Table()->Handle());
 }
 
 // The menu bar right of its last item acts as the caption: dragging there

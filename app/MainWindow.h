@@ -28,6 +28,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
     void OnSize(int width, int height);
+    void OnSetFocus();
     LRESULT OnHitTest(WPARAM wParam, LPARAM lParam);
     void OnInitMenuPopup(HMENU popup);
     void OnCommand(int command);

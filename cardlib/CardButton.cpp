@@ -145,6 +145,12 @@ void CardButton::CancelPress()
         ReleaseCapture();
 }
 
+void CardButton::Press()
+{
+    if ((style & PushButton) && ProbeLock())
+        Click();
+}
+
 void CardButton::Click()
 {
     if (clickCallback) {

@@ -54,6 +54,8 @@ public:
     bool OnMouseDown(HWND windowHandle, int x, int y);
     void OnMouseMove(int x, int y);
     void OnMouseUp(int x, int y);
+    // A key press on the button: the click a mouse press and release give.
+    void Press();
     // Ends a press whose release never came (its capture was taken away, or
     // another press came first): the button comes up and nothing is clicked.
     void CancelPress();

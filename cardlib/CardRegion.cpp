@@ -168,6 +168,9 @@ void CardRegion::RefreshAfterMove(CardRegion* other, bool wholeWindow)
     } else if (other) {
         other->RedrawNow();
     }
+    // A focus frame follows the cards it stood on.
+    if (window)
+        window->Keyboard().OnCardsMoved();
 }
 
 void CardRegion::RedrawNow()

@@ -97,6 +97,17 @@ public:
     // Remembers the press point's count after a double click, starting nothing.
     void NoteDoubleClick(int px, int py) { dragCount = CountUnderPoint(px, py); }
 
+    // Pick up and drop by key (CardRegionKeyboard.cpp). Takes the top card
+    // into the player's hand, when the drag rule lets it go, and draws it
+    // lifted by (liftX, liftY) from its place; the mouse is left alone.
+    bool PickUpTopCard(int liftX, int liftY);
+    // Drops the held cards on target as a released drag drops them on the
+    // region it found: its rule asked, then the slide and both callbacks,
+    // or the slide home when it refuses (or there is no target).
+    void DropHeldCards(CardRegion* target);
+    void DrawHeldCards(HDC dc) const;
+    Rect HeldCardsBox() const { return RectAt(dragX, dragY, dragWidth, dragHeight); }
+
 private:
     // Drawing the drag image at a new place (CardRegionDrag.cpp).
     void DrawDragImageAt(HDC dc, int nx, int ny);

@@ -102,6 +102,12 @@ void CardWindow::OnSize(int, int)
 void CardWindow::Paint(HDC dc)
 {
     ScopedLibraryPalette palette(dc);
+    // The place of a card held by key shows what lies beneath it, as the
+    // table without that place would.
+    CardRegion* held = keyboard.HeldRegion();
+    const bool leaveOut = held && held->CardCount() == 0 && held->GetEmptyStyle() != EmptyOutline;
+    if (leaveOut)
+        held->SetVisible(false);
     for (const auto& region : regions)
         region->ShieldFromBackground(dc);
     for (const auto& button : buttons)
@@ -117,6 +123,9 @@ void CardWindow::Paint(HDC dc)
     SelectClipRgn(dc, nullptr);
     for (const auto& button : buttons)
         button->RedrawNow();
+    if (leaveOut)
+        held->SetVisible(true);
+    keyboard.Paint(dc);
 }
 
 CardRegion* CardWindow::CreateRegion(int id, bool visible, int x, int y, int xOffset, int yOffset)

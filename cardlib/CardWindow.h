@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/KeyboardPlay.h"
 #include "cardlib/core/Colour.h"
 
 #include <windows.h>
@@ -62,6 +63,7 @@ public:
     void EmptyAllRegions();
     void LayoutRegions();
     void FillBackground(HDC dc, int x, int y, int width, int height) const;
+    KeyboardPlay& Keyboard() { return keyboard; }
 
 protected:
     // Stored by a table's own OnSize before it calls LayoutRegions.
@@ -85,4 +87,5 @@ private:
     std::vector<std::unique_ptr<CardButton>> buttons;
     std::vector<std::unique_ptr<CardRegion>> regions;
     Colour backgroundColour = initialBackground;
+    KeyboardPlay keyboard{*this};
 };

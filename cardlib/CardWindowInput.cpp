@@ -56,6 +56,7 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnPaintMessage();
         return 0;
     case WM_LBUTTONDOWN:
+        keyboard.Hide();
         OnMouseDown(PointerX(lParam), PointerY(lParam));
         return 0;
     case WM_MOUSEMOVE:
@@ -65,7 +66,15 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnMouseUp(PointerX(lParam), PointerY(lParam));
         return 0;
     case WM_LBUTTONDBLCLK:
+        keyboard.Hide();
         OnDoubleClick(PointerX(lParam), PointerY(lParam));
+        return 0;
+    case WM_KEYDOWN:
+        if (keyboard.OnKeyDown(wParam, (lParam & 0x40000000) != 0)) // bit 30: the key was already down
+            return 0;
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_TIMER:
+        keyboard.OnTimer(wParam);
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureChanged(reinterpret_cast<HWND>(lParam));

@@ -4,6 +4,7 @@
 
 #include "cardlib/CardRegion.h"
 #include "game/TriangleGame.h"
+#include "game/core/Hint.h"
 #include "ui/GameTableWindow.h"
 
 namespace {
@@ -67,6 +68,12 @@ void OnTimeUp(std::uint32_t)
 {
     if (Game())
         Game()->OnTimeUp();
+}
+
+void OnHintKey(CardWindow*)
+{
+    if (Game())
+        Game()->ShowHint();
 }
 
 TableModel TriangleGame::Model() const
@@ -174,6 +181,16 @@ void TriangleGame::OnNextLevelButton()
 {
     table->Clock().Stop();
     OnTimeUp();
+}
+
+void TriangleGame::ShowHint()
+{
+    const HintMove move = ChooseHint(Model());
+    if (move.first == 0) {
+        PlaySound(refusedSound, soundSoftly);
+        return;
+    }
+    table->Keyboard().ShowHint(table->FindRegion(move.first), table->FindRegion(move.second));
 }
 
 void TriangleGame::OnTimeUp()

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class CardButton;
+class CardWindow;
 
 // The plain functions the table calls; each reaches the game through
 // CurrentGame and does nothing when there is none.
@@ -17,3 +18,4 @@ void SideStackCardsRemoved(CardRegion* source, int count);
 void SideStackCardsAdded(CardRegion* target, CardStack* cards);
 void OnNextLevelButton(CardButton* button);
 void OnTimeUp(std::uint32_t seconds);
+void OnHintKey(CardWindow* table);

@@ -25,6 +25,7 @@ bool TriangleGame::Create(HWND parent)
     CreateSideStacks();
     CreateTriangle();
     CreateRemovedPile();
+    table->Keyboard().SetHintCallback(&OnHintKey);
     table->SetBackgroundColour(firstTableColour);
     table->Redraw();
     refusedSound = LoadWave(IDW_REFUSED);

@@ -30,6 +30,8 @@ public:
     void OnSideStackCardsAdded(CardRegion* target);
     void OnNextLevelButton();
     void OnTimeUp();
+    // Outlines a move for a moment, or plays the refused sound when there is none.
+    void ShowHint();
 
     // True when the pair ended the level (the next one is dealt, or the game is over).
     bool RemovePair(CardRegion* region);

@@ -45,6 +45,8 @@ bool GameWindow::ShowScreen(int mode)
     HWND window = Handle();
     if (!window || transition.IsRunning())
         return false;
+    // The screen's snapshot shows the table without the keyboard's marks.
+    Keyboard().Hide();
     tableProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
     SetInputEnabled(mode != GameOverScreen);
@@ -117,7 +119,8 @@ LRESULT CALLBACK GameWindow::ScreenProcedure(HWND window, UINT message, WPARAM w
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
     case WM_TIMER:
-        table->OnScreenTimer(wParam);
+        if (wParam == ScreenTransition::timerId)
+            table->OnScreenTimer(wParam);
         return 0;
     case WM_PAINT: {
         PaintContext paint(window);
@@ -126,6 +129,11 @@ LRESULT CALLBACK GameWindow::ScreenProcedure(HWND window, UINT message, WPARAM w
     }
     case WM_LBUTTONDOWN:
         table->transition.Click(window, table->screenMode);
+        return 0;
+    case WM_KEYDOWN:
+        // Enter and Space do what a click does; a key held down counts once.
+        if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & 0x40000000))
+            table->transition.Click(window, table->screenMode);
         return 0;
     case WM_DESTROY:
         return 0;

@@ -1,6 +1,7 @@
 #include "cardlib/core/CardText.h"
 #include "cardlib/core/Random.h"
 #include "game/core/GameIds.h"
+#include "game/core/Hint.h"
 #include "game/core/TriangleLayout.h"
 #include "game/core/TriangleRules.h"
 
@@ -130,6 +131,29 @@ TEST(GameDeal, OrderedAndSeededDeals)
         {second, 29, "8H 10C AS 7H"}, {second, 28, "QH"}};
     for (const auto& c : cases)
         EXPECT_EQ(StackText(c.deal[c.id]), c.cards) << c.id;
+}
+
+// A pair of open cards first, in place order; else a card for Easy's
+// placeholder; else nothing. Covered and vanished cards never count.
+TEST(GameHint, APairFirstThenAPlacementElseNoMove)
+{
+    TableModel table = FullTable(); // aces only
+    Empty(table, 22, false);
+    Empty(table, 23, false); // 16 lies open
+    table[20].topFace = 12;  // a queen under 26 and 27
+    table[24] = Place{1, 1, 12, false, false};
+    Empty(table, 30, false); // an emptied stack off the table
+    const struct { int changed, face, first, second; } steps[] = {
+        {0, 0, 0, 0}, {31, 0, 16, 31}, {34, 12, 16, 34}, {16, 3, 25, 34}, {25, 10, 16, 25}};
+    for (const auto& s : steps) {
+        if (s.changed == 31)
+            Empty(table, 31); // Easy's placeholder
+        else if (s.changed)
+            table[s.changed].topFace = s.face;
+        const HintMove move = ChooseHint(table);
+        EXPECT_TRUE(move.first == s.first && move.second == s.second) << s.changed << ": " << move.first << " "
+                                                                      << move.second;
+    }
 }
 
 } // namespace

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "game/core/TriangleRules.h"
+
+// The move the hint key shows: two places whose cards pair, or a card and
+// the empty side stack it may be put on. `first` is 0 when there is no move.
+struct HintMove {
+    int first = 0;
+    int second = 0;
+};
+
+// A card the player may pick up: an open triangle card, or the top card of
+// a side stack on the table.
+bool IsTakeable(const TableModel& table, int id);
+
+// The first pair in place order (the lower place first), else the first
+// takeable card with the first empty side stack left on the table (Easy's
+// placeholder), else no move. Reads the table as it lies: call it while no
+// card is in the player's hand.
+HintMove ChooseHint(const TableModel& table);
