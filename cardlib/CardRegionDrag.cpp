@@ -125,23 +125,10 @@ bool CardRegion::EndDrag(int px, int py)
     // than losing the cards.
     if (target && target->cards.Count() + dragCards.Count() >= CardStack::capacity)
         target = nullptr;
-    if (target && target->CanDrop(&dragCards)) {
+    if (target && target->CanDrop(&dragCards))
         DropOn(target, left, top);
-    } else {
-        {
-            WindowContext windowContext(window->Handle());
-            AnimateTo(windowContext.Get(), left, top, this);
-        }
-        cards += dragCards;
-        dragCards.Clear();
-        UpdateLayout();
-        RefreshAfterMove(this, true);
-    }
-    DiscardDragImages();
-    dragging = false;
-    // After a lost capture another window may hold it now: that one is not ours to end.
-    if (GetCapture() == window->Handle())
-        ReleaseCapture();
+    else
+        SlideHome(left, top);
     return true;
 }
 
@@ -149,6 +136,12 @@ void CardRegion::LetGo()
 {
     if (dragging)
         EndDrag(dragX + grabX, dragY + grabY);
+}
+
+void CardRegion::ReturnLostCards()
+{
+    if (dragging)
+        SlideHome(dragX, dragY);
 }
 
 void CardRegion::ReturnHeldCards()
@@ -169,17 +162,39 @@ void CardRegion::ReturnHeldCards()
     }
 }
 
-// The cards join the target; the source hears of it before the target.
-void CardRegion::DropOn(CardRegion* target, int left, int top)
+// The cards slide from (left, top) to the end of target, and the hand is
+// empty: the pictures go and the mouse is let go before anyone hears of the
+// move, since a callback may end the level and wait for a click elsewhere.
+void CardRegion::SlideAndLetGo(int left, int top, CardRegion* target)
 {
     {
         WindowContext windowContext(window->Handle());
         AnimateTo(windowContext.Get(), left, top, target);
     }
+    DiscardDragImages();
+    dragging = false;
+    // After a lost capture another window may hold it now: that one is not ours to end.
+    if (GetCapture() == window->Handle())
+        ReleaseCapture();
+}
+
+// A refused drop: no rule is asked and no one is told.
+void CardRegion::SlideHome(int left, int top)
+{
+    SlideAndLetGo(left, top, this);
+    cards += dragCards;
+    dragCards.Clear();
+    UpdateLayout();
+    RefreshAfterMove(this, true);
+}
+
+// The cards join the target; the source hears of it before the target.
+void CardRegion::DropOn(CardRegion* target, int left, int top)
+{
+    SlideAndLetGo(left, top, target);
     CardStack joined = target->cards;
     joined += dragCards;
     target->SetCards(joined);
-    // The cards are no longer in the player's hand.
     const int moved = dragCards.Count();
     dragCards.Clear();
     if (cardsRemovedCallback)

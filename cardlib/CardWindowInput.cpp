@@ -59,7 +59,7 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnMouseDown(PointerX(lParam), PointerY(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointerX(lParam), PointerY(lParam));
+        OnMouseMove(PointerX(lParam), PointerY(lParam), (wParam & MK_LBUTTON) != 0);
         return 0;
     case WM_LBUTTONUP:
         OnMouseUp(PointerX(lParam), PointerY(lParam));
@@ -100,14 +100,21 @@ void CardWindow::OnMouseDown(int x, int y)
         pressedButton = nullptr;
 }
 
-void CardWindow::OnMouseMove(int x, int y)
+// A move without the button while cards are in hand: their release was lost
+// (under Wine one outside the window may never come). They go home rather
+// than follow the pointer to wherever the next click would drop them.
+void CardWindow::OnMouseMove(int x, int y, bool buttonDown)
 {
     if (!inputEnabled)
         return;
-    if (pressedButton)
+    if (pressedButton) {
         pressedButton->OnMouseMove(x, y);
-    else if (dragRegion)
-        dragRegion->DragTo(x, y);
+    } else if (CardRegion* region = dragRegion; region && !buttonDown) {
+        dragRegion = nullptr;
+        region->ReturnLostCards();
+    } else if (region) {
+        region->DragTo(x, y);
+    }
 }
 
 void CardWindow::OnMouseUp(int x, int y)
