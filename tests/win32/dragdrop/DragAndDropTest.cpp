@@ -114,11 +114,13 @@ TEST(DragAndDrop, PressesTakeCardsAndReleasesSendThemWhereTheyCoverMost)
 
 // Cards still in hand when the capture is taken away, or when a press on
 // another region comes (its release went elsewhere): the drag ends first,
-// as if released where the cards are, and the window holds no drag.
+// as if released where the cards are, and the window holds no drag. A move
+// with the button up (its release was lost) sends them home, telling no one.
 TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
 {
-    for (const bool pressOther : {false, true}) {
-        SCOPED_TRACE(pressOther ? "a press on another region" : "capture taken over a region that takes them");
+    enum Lost { captureTaken, pressOther, buttonUp };
+    for (const Lost lost : {captureTaken, pressOther, buttonUp}) {
+        SCOPED_TRACE(lost);
         DragScene scene(400, 300);
         TestTable& table = scene.table;
         CardRegion* source = scene.Region(1, 5, 10, 12, 0, "AC 2C 3C");
@@ -128,17 +130,21 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
         POINT cursor = {};
         EXPECT_TRUE(GetCursorPos(&cursor) && cursor.x == 37 && cursor.y == 45) << "nudged 3 left, 5 up";
         table.MoveTo(230, 190);
-        if (pressOther)
+        if (lost == pressOther)
             table.Press(320, 60);
-        else
+        else if (lost == captureTaken)
             SetCapture(table.Parent());
+        else
+            table.Hover(240, 200);
+        const bool home = lost == buttonUp;
         EXPECT_FALSE(source->IsDragging());
-        EXPECT_EQ(StackText(*source->Cards()), "AC 2C");
-        EXPECT_EQ(StackText(*target->Cards()), "3C");
-        EXPECT_EQ(CallbackLog(), Log({"removed 1: 1, holds 2", "added 2: 3C"}));
-        EXPECT_EQ(dragRegion, pressOther ? other : nullptr);
-        EXPECT_EQ(GetCapture(), pressOther ? table.Handle() : table.Parent()) << "a capture taken stays";
-        if (!pressOther)
+        EXPECT_EQ(StackText(*source->Cards()), home ? "AC 2C 3C" : "AC 2C");
+        EXPECT_EQ(StackText(*target->Cards()), home ? "" : "3C");
+        EXPECT_EQ(CallbackLog(), home ? Log() : Log({"removed 1: 1, holds 2", "added 2: 3C"}));
+        EXPECT_EQ(dragRegion, lost == pressOther ? other : nullptr);
+        EXPECT_EQ(GetCapture(), lost == pressOther ? table.Handle() : lost == captureTaken ? table.Parent() : nullptr)
+            << "a capture taken stays";
+        if (lost == captureTaken)
             ReleaseCapture();
         table.Release(320, 60);
         EXPECT_EQ(StackText(*other->Cards()), "KS");

@@ -147,4 +147,31 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     EXPECT_EQ(TakeSounds(), "137@15 stop@0");
 }
 
+// A new game, abandoned or after a game over, takes its introduction off
+// the same empty table as the first start: not the old cards, nor the
+// game-over picture. Compared below the panels, above the banner (hidden
+// after a game over) and left of the bar.
+TEST_F(GameFlowTest, TheIntroductionGoesOutOntoTheEmptyTable)
+{
+    MemorySurface first(660, 350), later(660, 350);
+    const auto keep = [this](MemorySurface& into) {
+        RunInsideNextLoop([this, &into] {
+            BitBlt(into.Context(), 0, 0, 660, 350, Table().Transition().Snapshot(), 0, 100, SRCCOPY);
+            ClickScreenAway();
+        });
+    };
+    keep(first);
+    game->NewGame(false);
+    for (const bool over : {false, true}) {
+        if (over) {
+            ClickNextScreenAway();
+            TimeUp();
+        }
+        platform.messageBoxAnswer = IDYES;
+        keep(later);
+        game->NewGame(false);
+        EXPECT_EQ(later.CountDifferences(first), 0) << (over ? "after a game over" : "abandoned");
+    }
+}
+
 } // namespace
