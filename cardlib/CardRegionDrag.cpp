@@ -78,7 +78,7 @@ bool CardRegion::BeginDrag(int px, int py)
         return false;
     // A press while the cards are still in hand means the release got lost:
     // the cards are not left hanging.
-    LetGo();
+    ReturnLostCards();
     dragCount = CountUnderPoint(px, py);
     if (!CanDrag(dragCount))
         return false;

@@ -77,6 +77,7 @@ private:
     void OnDoubleClick(int x, int y);
     void OnPaintMessage();
     void ForgetPressesOfThisWindow();
+    void ReturnLostDrag();
     void EndPressInProgress();
     void OnCaptureChanged(HWND newCapture);
 

@@ -88,6 +88,7 @@ void CardWindow::OnMouseDown(int x, int y)
 {
     if (!inputEnabled)
         return;
+    ReturnLostDrag();
     EndPressInProgress();
     dragRegion = RegionAt(x, y);
     if (dragRegion) {
@@ -100,21 +101,16 @@ void CardWindow::OnMouseDown(int x, int y)
         pressedButton = nullptr;
 }
 
-// A move without the button while cards are in hand: their release was lost
-// (under Wine one outside the window may never come). They go home rather
-// than follow the pointer to wherever the next click would drop them.
 void CardWindow::OnMouseMove(int x, int y, bool buttonDown)
 {
     if (!inputEnabled)
         return;
-    if (pressedButton) {
+    if (pressedButton)
         pressedButton->OnMouseMove(x, y);
-    } else if (CardRegion* region = dragRegion; region && !buttonDown) {
-        dragRegion = nullptr;
-        region->ReturnLostCards();
-    } else if (region) {
-        region->DragTo(x, y);
-    }
+    else if (dragRegion && !buttonDown)
+        ReturnLostDrag();
+    else if (dragRegion)
+        dragRegion->DragTo(x, y);
 }
 
 void CardWindow::OnMouseUp(int x, int y)
@@ -138,6 +134,7 @@ void CardWindow::OnDoubleClick(int x, int y)
 {
     if (!inputEnabled)
         return;
+    ReturnLostDrag();
     EndPressInProgress();
     if (CardRegion* region = RegionAt(x, y)) {
         region->NoteDoubleClick(x, y);
@@ -149,8 +146,20 @@ void CardWindow::OnDoubleClick(int x, int y)
         pressedButton = nullptr;
 }
 
-// A press still on when the next one comes lost its release somewhere: it
-// ends first, the cards let go where they are, a button up without a click.
+// Cards still in hand when a press or a move without the button comes lost
+// their release (under Wine one outside the window never comes, as the
+// cursor nudge of the press ends the X pointer grab): they slide home, with
+// no move made, rather than drop wherever the pointer happens to be.
+void CardWindow::ReturnLostDrag()
+{
+    if (CardRegion* region = dragRegion) {
+        dragRegion = nullptr;
+        region->ReturnLostCards();
+    }
+}
+
+// A press still on when the capture goes elsewhere ends first: the cards let
+// go where they are, a button comes up without a click.
 void CardWindow::EndPressInProgress()
 {
     if (CardRegion* region = dragRegion) {

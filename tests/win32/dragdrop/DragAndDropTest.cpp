@@ -112,10 +112,10 @@ TEST(DragAndDrop, PressesTakeCardsAndReleasesSendThemWhereTheyCoverMost)
     }
 }
 
-// Cards still in hand when the capture is taken away, or when a press on
-// another region comes (its release went elsewhere): the drag ends first,
-// as if released where the cards are, and the window holds no drag. A move
-// with the button up (its release was lost) sends them home, telling no one.
+// Cards still in hand when the capture is taken away: the drag ends first,
+// as if released where the cards are, and the window holds no drag. When
+// their release was lost (a press on another region or a move with the
+// button up comes first) they go home instead, telling no one.
 TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
 {
     enum Lost { captureTaken, pressOther, buttonUp };
@@ -136,7 +136,7 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
             SetCapture(table.Parent());
         else
             table.Hover(240, 200);
-        const bool home = lost == buttonUp;
+        const bool home = lost != captureTaken;
         EXPECT_FALSE(source->IsDragging());
         EXPECT_EQ(StackText(*source->Cards()), home ? "AC 2C 3C" : "AC 2C");
         EXPECT_EQ(StackText(*target->Cards()), home ? "" : "3C");
