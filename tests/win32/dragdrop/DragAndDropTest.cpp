@@ -113,10 +113,11 @@ TEST(DragAndDrop, PressesTakeCardsAndReleasesSendThemWhereTheyCoverMost)
 }
 
 // Cards still in hand when the capture is taken away: the drag ends first,
-// as if released where the cards are, and the window holds no drag. When
-// their release was lost (a press on another region or a move with the
-// button up comes first) they go home instead, telling no one.
-TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
+// as if released where the cards are (a capture taken stays), and the
+// window holds no drag. When their release was lost (a press on another
+// region or a move with the button up comes first) they go home instead,
+// telling no one.
+TEST(DragPress, ALostCaptureDropsTheCardsALostReleaseSendsThemHome)
 {
     enum Lost { captureTaken, pressOther, buttonUp };
     for (const Lost lost : {captureTaken, pressOther, buttonUp}) {
@@ -135,15 +136,14 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
         else if (lost == captureTaken)
             SetCapture(table.Parent());
         else
-            table.Hover(240, 200);
+            SendMessageA(table.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(240, 200)); // the button up
         const bool home = lost != captureTaken;
         EXPECT_FALSE(source->IsDragging());
         EXPECT_EQ(StackText(*source->Cards()), home ? "AC 2C 3C" : "AC 2C");
         EXPECT_EQ(StackText(*target->Cards()), home ? "" : "3C");
         EXPECT_EQ(CallbackLog(), home ? Log() : Log({"removed 1: 1, holds 2", "added 2: 3C"}));
         EXPECT_EQ(dragRegion, lost == pressOther ? other : nullptr);
-        EXPECT_EQ(GetCapture(), lost == pressOther ? table.Handle() : lost == captureTaken ? table.Parent() : nullptr)
-            << "a capture taken stays";
+        EXPECT_EQ(GetCapture(), lost == pressOther ? table.Handle() : lost == captureTaken ? table.Parent() : nullptr);
         if (lost == captureTaken)
             ReleaseCapture();
         table.Release(320, 60);

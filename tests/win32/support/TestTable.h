@@ -43,7 +43,6 @@ public:
 
     void Press(int x, int y) { Send(WM_LBUTTONDOWN, MK_LBUTTON, x, y); }
     void MoveTo(int x, int y) { Send(WM_MOUSEMOVE, MK_LBUTTON, x, y); }
-    void Hover(int x, int y) { Send(WM_MOUSEMOVE, 0, x, y); } // the button up
     void Release(int x, int y) { Send(WM_LBUTTONUP, 0, x, y); }
     void DoubleClick(int x, int y) { Send(WM_LBUTTONDBLCLK, MK_LBUTTON, x, y); }
 
