@@ -64,7 +64,7 @@ xdotool key F2 && e2e_until 60 asking && e2e_until 60 answered y
 e2e_pass_intro
 # Frames until the intro's plain black leaves the bottom row's band: no card white.
 frames=0 midway=0 cards=0 black=1
-while [ "$black" != 0 ] && [ $((frames += 1)) -le 300 ]; do
+while [ "$black" != 0 ] && [ "$cards" = 0 ] && [ $((frames += 1)) -le 300 ]; do
     import -display "$DISPLAY" -window root -crop "497x55+$((ox + 147))+$((oy + 375))" "$shots/wipe.png"
     read -r black white < <(convert "$shots/wipe.png" -format %c histogram:info:- |
         awk '/#000000/ { b = $1 } /#FFFFFF/ { w = $1 } END { print b + 0, w + 0 }')
