@@ -82,10 +82,14 @@ public:
     bool BeginDrag(int px, int py);
     bool DragTo(int px, int py);
     bool EndDrag(int px, int py);
-    // Ends a drag whose release never came (a press came first, or the
-    // capture was taken away) as if the button were released where the
-    // cards are now: they drop there or slide home. Nothing without a drag.
+    // Ends a drag whose capture was taken away as if the button were
+    // released where the cards are now: they drop there or slide home.
+    // Nothing without a drag.
     void LetGo();
+    // Ends a drag whose release was lost (a press or a move without the
+    // button came first): the cards slide home from where they are, with no
+    // rule and no callback. Nothing without a drag.
+    void ReturnLostCards();
     // Puts the cards in hand back on this region at once, with no rule, no
     // callback and no slide, and lets go of the mouse: for a drag that the
     // game cuts short. Nothing without a drag.
@@ -111,6 +115,8 @@ public:
 private:
     // Drawing the drag image at a new place (CardRegionDrag.cpp).
     void DrawDragImageAt(HDC dc, int nx, int ny);
+    void SlideAndLetGo(int left, int top, CardRegion* target);
+    void SlideHome(int left, int top);
     void DropOn(CardRegion* target, int left, int top);
     void PaintTableUnderImage(int imageX, int imageY);
 

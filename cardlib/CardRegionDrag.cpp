@@ -70,6 +70,18 @@ int CellFromBottom(const CardStack& stack, int index)
     return static_cast<int>(stack.At(stack.Count() - 1 - index).value);
 }
 
+// While cards are in hand the pointer stays over the table, where they can
+// land. This also keeps the release ours on systems that forget the capture
+// once the pointer leaves the window (Wine lets go of its pointer grab when
+// the press's nudge moves the pointer): let go outside, it would never come.
+void ConfinePointerTo(HWND window)
+{
+    RECT table = {};
+    GetClientRect(window, &table);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&table), 2);
+    ClipCursor(&table);
+}
+
 } // namespace
 
 bool CardRegion::BeginDrag(int px, int py)
@@ -78,7 +90,7 @@ bool CardRegion::BeginDrag(int px, int py)
         return false;
     // A press while the cards are still in hand means the release got lost:
     // the cards are not left hanging.
-    LetGo();
+    ReturnLostCards();
     dragCount = CountUnderPoint(px, py);
     if (!CanDrag(dragCount))
         return false;
@@ -94,6 +106,7 @@ bool CardRegion::BeginDrag(int px, int py)
     SetCursorPos(cursor.x + cursorNudgeX, cursor.y + cursorNudgeY);
     UpdateLayout();
     SetCapture(window->Handle());
+    ConfinePointerTo(window->Handle());
     dragging = true;
     return true;
 }
@@ -125,23 +138,10 @@ bool CardRegion::EndDrag(int px, int py)
     // than losing the cards.
     if (target && target->cards.Count() + dragCards.Count() >= CardStack::capacity)
         target = nullptr;
-    if (target && target->CanDrop(&dragCards)) {
+    if (target && target->CanDrop(&dragCards))
         DropOn(target, left, top);
-    } else {
-        {
-            WindowContext windowContext(window->Handle());
-            AnimateTo(windowContext.Get(), left, top, this);
-        }
-        cards += dragCards;
-        dragCards.Clear();
-        UpdateLayout();
-        RefreshAfterMove(this, true);
-    }
-    DiscardDragImages();
-    dragging = false;
-    // After a lost capture another window may hold it now: that one is not ours to end.
-    if (GetCapture() == window->Handle())
-        ReleaseCapture();
+    else
+        SlideHome(left, top);
     return true;
 }
 
@@ -149,6 +149,12 @@ void CardRegion::LetGo()
 {
     if (dragging)
         EndDrag(dragX + grabX, dragY + grabY);
+}
+
+void CardRegion::ReturnLostCards()
+{
+    if (dragging)
+        SlideHome(dragX, dragY);
 }
 
 void CardRegion::ReturnHeldCards()
@@ -167,19 +173,43 @@ void CardRegion::ReturnHeldCards()
         if (GetCapture() == window->Handle())
             ReleaseCapture();
     }
+    ClipCursor(nullptr);
 }
 
-// The cards join the target; the source hears of it before the target.
-void CardRegion::DropOn(CardRegion* target, int left, int top)
+// The cards slide from (left, top) to the end of target, and the hand is
+// empty: the pictures go and the mouse is let go before anyone hears of the
+// move, since a callback may end the level and wait for a click elsewhere.
+void CardRegion::SlideAndLetGo(int left, int top, CardRegion* target)
 {
     {
         WindowContext windowContext(window->Handle());
         AnimateTo(windowContext.Get(), left, top, target);
     }
+    DiscardDragImages();
+    dragging = false;
+    // After a lost capture another window may hold it now: that one is not ours to end.
+    if (GetCapture() == window->Handle())
+        ReleaseCapture();
+    ClipCursor(nullptr);
+}
+
+// A refused drop: no rule is asked and no one is told.
+void CardRegion::SlideHome(int left, int top)
+{
+    SlideAndLetGo(left, top, this);
+    cards += dragCards;
+    dragCards.Clear();
+    UpdateLayout();
+    RefreshAfterMove(this, true);
+}
+
+// The cards join the target; the source hears of it before the target.
+void CardRegion::DropOn(CardRegion* target, int left, int top)
+{
+    SlideAndLetGo(left, top, target);
     CardStack joined = target->cards;
     joined += dragCards;
     target->SetCards(joined);
-    // The cards are no longer in the player's hand.
     const int moved = dragCards.Count();
     dragCards.Clear();
     if (cardsRemovedCallback)

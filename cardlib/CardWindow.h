@@ -74,11 +74,12 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMouseDown(int x, int y);
-    void OnMouseMove(int x, int y);
+    void OnMouseMove(int x, int y, bool buttonDown);
     void OnMouseUp(int x, int y);
     void OnDoubleClick(int x, int y);
     void OnPaintMessage();
     void ForgetPressesOfThisWindow();
+    void ReturnLostDrag();
     void EndPressInProgress();
     void OnCaptureChanged(HWND newCapture);
 

@@ -60,7 +60,7 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnMouseDown(PointerX(lParam), PointerY(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointerX(lParam), PointerY(lParam));
+        OnMouseMove(PointerX(lParam), PointerY(lParam), (wParam & MK_LBUTTON) != 0);
         return 0;
     case WM_LBUTTONUP:
         OnMouseUp(PointerX(lParam), PointerY(lParam));
@@ -97,6 +97,7 @@ void CardWindow::OnMouseDown(int x, int y)
 {
     if (!inputEnabled)
         return;
+    ReturnLostDrag();
     EndPressInProgress();
     dragRegion = RegionAt(x, y);
     if (dragRegion) {
@@ -109,13 +110,18 @@ void CardWindow::OnMouseDown(int x, int y)
         pressedButton = nullptr;
 }
 
-void CardWindow::OnMouseMove(int x, int y)
+void CardWindow::OnMouseMove(int x, int y, bool buttonDown)
 {
     if (!inputEnabled)
         return;
+    // A card held by key stays put whatever the pointer does; a press takes it back.
     if (pressedButton)
         pressedButton->OnMouseMove(x, y);
-    else if (dragRegion)
+    else if (!dragRegion || dragRegion == keyboard.HeldRegion())
+        return;
+    else if (!buttonDown)
+        ReturnLostDrag();
+    else
         dragRegion->DragTo(x, y);
 }
 
@@ -140,6 +146,7 @@ void CardWindow::OnDoubleClick(int x, int y)
 {
     if (!inputEnabled)
         return;
+    ReturnLostDrag();
     EndPressInProgress();
     if (CardRegion* region = RegionAt(x, y)) {
         region->NoteDoubleClick(x, y);
@@ -151,8 +158,20 @@ void CardWindow::OnDoubleClick(int x, int y)
         pressedButton = nullptr;
 }
 
-// A press still on when the next one comes lost its release somewhere: it
-// ends first, the cards let go where they are, a button up without a click.
+// Cards still in hand when a press or a move without the button comes lost
+// their release (under Wine one outside the window never comes, as the
+// cursor nudge of the press ends the X pointer grab): they slide home, with
+// no move made, rather than drop wherever the pointer happens to be.
+void CardWindow::ReturnLostDrag()
+{
+    if (CardRegion* region = dragRegion) {
+        dragRegion = nullptr;
+        region->ReturnLostCards();
+    }
+}
+
+// A press still on when the capture goes elsewhere ends first: the cards let
+// go where they are, a button comes up without a click.
 void CardWindow::EndPressInProgress()
 {
     if (CardRegion* region = dragRegion) {

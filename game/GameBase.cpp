@@ -98,8 +98,9 @@ void GameBase::NewGame(bool nextLevel)
 
 bool GameBase::ShowScreenBefore(bool nextLevel)
 {
+    // The introduction goes out onto the empty table, as at the first start.
     if (!nextLevel)
-        table->EmptyAllRegions();
+        ClearTable();
     const bool shown = table->ShowScreen(nextLevel ? LevelScreen : IntroScreen);
     if (!shown) {
         // Closing: the quit waits in the queue for the outer loop. A screen

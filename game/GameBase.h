@@ -25,6 +25,8 @@ public:
     virtual int CardsRequired(int level) const = 0;
     virtual int TimeAllowed(int level) const = 0;
     virtual void Deal() = 0;
+    // Every place empty and in its look before a deal, and the table repainted.
+    virtual void ClearTable() = 0;
 
     // A new game (asking first while a level is being played), or the next level.
     void NewGame(bool nextLevel);

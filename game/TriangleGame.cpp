@@ -90,16 +90,7 @@ void TriangleGame::Deal()
 {
     if (!table || !removedPile)
         return;
-    // Every level starts without the button, however the last one ended.
-    ShowNextLevelButton(false);
-    for (CardRegion* stack : sideStacks)
-        stack->SetVisible(true);
-    for (int id = 1; id <= triangleCount; ++id) {
-        CardRegion* region = table->FindRegion(id);
-        region->SetVisible(true);
-        region->SetEmptyStyle(EmptyOutline);
-    }
-    table->Redraw();
+    ClearTable();
     removedPile->SetOffsets(0, 0);
     removedPile->SetCards(ShuffledDeck());
     SetAnimationStep(fastDealStep);
@@ -111,6 +102,22 @@ void TriangleGame::Deal()
     }
     SetAnimationStep(playStep);
     removedPile->SetOffsets(removedPileOffset, 0);
+}
+
+// Places emptied during play are hidden or paint nothing: all show their
+// outlines again, as on a new table. Every level starts without the button,
+// however the last one ended.
+void TriangleGame::ClearTable()
+{
+    ShowNextLevelButton(false);
+    for (CardRegion* stack : sideStacks)
+        stack->SetVisible(true);
+    for (int id = 1; id <= triangleCount; ++id) {
+        CardRegion* region = table->FindRegion(id);
+        region->SetVisible(true);
+        region->SetEmptyStyle(EmptyOutline);
+    }
+    table->EmptyAllRegions();
 }
 
 void TriangleGame::SetCardsRemaining(int count)

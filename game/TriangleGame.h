@@ -19,6 +19,7 @@ public:
     int CardsRequired(int level) const override;
     int TimeAllowed(int level) const override;
     void Deal() override;
+    void ClearTable() override;
 
     // The rules and moves behind the region callbacks (TriangleCallbacks.cpp).
     bool IsUncovered(int id) const;

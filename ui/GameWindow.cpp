@@ -47,10 +47,17 @@ bool GameWindow::ShowScreen(int mode)
         return false;
     // The screen's snapshot shows the table without the keyboard's marks.
     Keyboard().Hide();
+    // The snapshot is the table as the game left it: the picture of an
+    // earlier game over goes first.
+    const bool overGone = screenMode == GameOverScreen && mode != GameOverScreen;
+    screenMode = mode;
+    if (overGone) {
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+    }
     tableProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
     SetInputEnabled(mode != GameOverScreen);
-    screenMode = mode;
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (!transition.Begin(window, clientWidth, clientHeight)) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));

@@ -3,7 +3,8 @@
 # for its prompt, the deal fills the triangle, the "cards remaining" label
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
-# 16 back, and F2 asks before abandoning the level, No keeping it.
+# 16 back, F2 asks first (No keeps the level), a card let go below the window
+# goes home, and after F2 and Yes the intro goes out onto the empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -46,9 +47,29 @@ xdotool key F2
 asking() { box=$(xdotool search --onlyvisible --name '^Morvane Solitaire$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
 e2e_sees "F2 during a level asks first" asking
 e2e_shot question
-answered() { xdotool windowfocus "$box" 2>/dev/null; xdotool key n; sleep 0.5; ! asking; }
-e2e_until 60 answered
+answered() { xdotool windowfocus "$box" 2>/dev/null; xdotool key "$1"; sleep 0.5; ! asking; }
+e2e_until 60 answered n
 e2e_shot after-no
 e2e_check "No keeps the level: the cards and the 16 stay" "ffffff ffffff $ones" \
     "$(at 160 450) $(at 608 371) $(area $((panel + 27)) 40 27 30)"
+
+# The ace let go below the window, then the pointer over the queen and the
+# empty table, with no click.
+xdotool mousemove $((ox + 182)) $((oy + 430)) mousedown 1 sleep 0.1 mousemove $((ox + 140)) $((oy + H - 20)) \
+    sleep 0.1 mousemove $((ox + 62)) $((oy + H + 30)) sleep 0.1 mouseup 1 sleep 0.1 mousemove $((ox + 330)) $((oy + H - 20)) \
+    sleep 0.1 mousemove $((ox + 608)) $((oy + 430)) sleep 0.1 mousemove $((ox + 510)) $((oy + 135))
+home() { e2e_shot home; [ "$(at 160 450) $(at 608 371) $(at 40 500) $(count "$table" 480 110 60 50)" = "ffffff ffffff $table 3000" ]; }
+e2e_sees "a card let go below the window goes home, no pair made, none on the pointer" home
+
+xdotool key F2 && e2e_until 60 asking && e2e_until 60 answered y
+e2e_pass_intro
+# Frames until the intro's plain black leaves the bottom row's band: no card white.
+frames=0 midway=0 cards=0 black=1
+while [ "$black" != 0 ] && [ "$cards" = 0 ] && [ $((frames += 1)) -le 300 ]; do
+    import -display "$DISPLAY" -window root -crop "497x55+$((ox + 147))+$((oy + 375))" "$shots/wipe.png"
+    read -r black white < <(convert "$shots/wipe.png" -format %c histogram:info:- |
+        awk '/#000000/ { b = $1 } /#FFFFFF/ { w = $1 } END { print b + 0, w + 0 }')
+    cards=$((cards + (white > 0))) midway=$((midway + (black > 0 && black < 27335)))
+done
+e2e_check "the wipe-out after F2 and Yes ($frames frames, $midway midway) shows no old card" "1 0" "$((midway > 0)) $cards"
 e2e_finish

@@ -112,13 +112,16 @@ TEST(DragAndDrop, PressesTakeCardsAndReleasesSendThemWhereTheyCoverMost)
     }
 }
 
-// Cards still in hand when the capture is taken away, or when a press on
-// another region comes (its release went elsewhere): the drag ends first,
-// as if released where the cards are, and the window holds no drag.
-TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
+// Cards still in hand when the capture is taken away: the drag ends first,
+// as if released where the cards are (a capture taken stays), and the
+// window holds no drag. When their release was lost (a press on another
+// region or a move with the button up comes first) they go home instead,
+// telling no one.
+TEST(DragPress, ALostCaptureDropsTheCardsALostReleaseSendsThemHome)
 {
-    for (const bool pressOther : {false, true}) {
-        SCOPED_TRACE(pressOther ? "a press on another region" : "capture taken over a region that takes them");
+    enum Lost { captureTaken, pressOther, buttonUp };
+    for (const Lost lost : {captureTaken, pressOther, buttonUp}) {
+        SCOPED_TRACE(lost);
         DragScene scene(400, 300);
         TestTable& table = scene.table;
         CardRegion* source = scene.Region(1, 5, 10, 12, 0, "AC 2C 3C");
@@ -129,17 +132,20 @@ TEST(DragPress, ALostCaptureOrAPressOnAnotherRegionEndsTheDragFirst)
         ASSERT_TRUE(GetCursorPos(&cursor));
         EXPECT_EQ(std::pair(cursor.x, cursor.y), std::pair(37L, 45L)) << "nudged 3 left, 5 up";
         table.MoveTo(230, 190);
-        if (pressOther)
+        if (lost == pressOther)
             table.Press(320, 60);
-        else
+        else if (lost == captureTaken)
             SetCapture(table.Parent());
+        else
+            SendMessageA(table.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(240, 200)); // the button up
+        const bool home = lost != captureTaken;
         EXPECT_FALSE(source->IsDragging());
-        EXPECT_EQ(StackText(*source->Cards()), "AC 2C");
-        EXPECT_EQ(StackText(*target->Cards()), "3C");
-        EXPECT_EQ(CallbackLog(), Log({"removed 1: 1, holds 2", "added 2: 3C"}));
-        EXPECT_EQ(dragRegion, pressOther ? other : nullptr);
-        EXPECT_EQ(GetCapture(), pressOther ? table.Handle() : table.Parent()) << "a capture taken stays";
-        if (!pressOther)
+        EXPECT_EQ(StackText(*source->Cards()), home ? "AC 2C 3C" : "AC 2C");
+        EXPECT_EQ(StackText(*target->Cards()), home ? "" : "3C");
+        EXPECT_EQ(CallbackLog(), home ? Log() : Log({"removed 1: 1, holds 2", "added 2: 3C"}));
+        EXPECT_EQ(dragRegion, lost == pressOther ? other : nullptr);
+        EXPECT_EQ(GetCapture(), lost == pressOther ? table.Handle() : lost == captureTaken ? table.Parent() : nullptr);
+        if (lost == captureTaken)
             ReleaseCapture();
         table.Release(320, 60);
         EXPECT_EQ(StackText(*other->Cards()), "KS");

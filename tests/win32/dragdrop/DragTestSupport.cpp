@@ -19,7 +19,8 @@ void LogRemoved(CardRegion* source, int count)
 
 void LogAdded(CardRegion* target, CardStack* cards)
 {
-    CallbackLog().push_back("added " + std::to_string(target->Id()) + ": " + StackText(*cards));
+    CallbackLog().push_back("added " + std::to_string(target->Id()) + ": " + StackText(*cards) +
+                            (GetCapture() == target->Window()->Handle() ? " captured" : ""));
 }
 
 } // namespace

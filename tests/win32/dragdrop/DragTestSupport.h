@@ -8,7 +8,8 @@
 #include <vector>
 
 // What the region callbacks were told, in order: "removed 1: 2, holds 3"
-// (with the cards the source then holds, in hand or not), "added 2: AC 2D".
+// (with the cards the source then holds, in hand or not), "added 2: AC 2D";
+// " captured" when the table still held the mouse.
 std::vector<std::string>& CallbackLog();
 
 // A table with the platform under the test's control and an empty log.

@@ -159,4 +159,23 @@ TEST_F(GameFlowTest, ACardInHandGoesHomeWhenTheLevelEnds)
     EXPECT_EQ(TakeSounds(), "137@15 stop@0");
 }
 
+// After a game over the next introduction goes out onto the same empty
+// table as the first: not the old cards, nor the game-over picture.
+// Compared below the panels, above the banner (hidden after a game over)
+// and left of the bar.
+TEST_F(GameFlowTest, AfterAGameOverTheIntroductionGoesOutOntoTheEmptyTable)
+{
+    MemorySurface snapshots[2] = {{660, 350}, {660, 350}};
+    for (MemorySurface& kept : snapshots) {
+        RunInsideNextLoop([&] {
+            BitBlt(kept.Context(), 0, 0, 660, 350, Table().Transition().Snapshot(), 0, 100, SRCCOPY);
+            ClickScreenAway();
+        });
+        game->NewGame(false);
+        ClickNextScreenAway();
+        TimeUp();
+    }
+    EXPECT_EQ(snapshots[1].CountDifferences(snapshots[0]), 0);
+}
+
 } // namespace
