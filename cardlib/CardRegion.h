@@ -116,6 +116,8 @@ private:
     // Drawing the drag image at a new place (CardRegionDrag.cpp).
     void DrawDragImageAt(HDC dc, int nx, int ny);
     void SlideAndLetGo(int left, int top, CardRegion* target);
+    // The cards in hand, at (left, top), join target where it takes them, else go home.
+    void DropOrSlideHome(CardRegion* target, int left, int top);
     void SlideHome(int left, int top);
     void DropOn(CardRegion* target, int left, int top);
     void PaintTableUnderImage(int imageX, int imageY);

@@ -133,7 +133,12 @@ bool CardRegion::EndDrag(int px, int py)
     // cards are let go, so they are shown there first.
     if (left != dragX || top != dragY)
         DragTo(px, py);
-    CardRegion* target = window->FindDropTarget(left, top, dragWidth, dragHeight);
+    DropOrSlideHome(window->FindDropTarget(left, top, dragWidth, dragHeight), left, top);
+    return true;
+}
+
+void CardRegion::DropOrSlideHome(CardRegion* target, int left, int top)
+{
     // A region holds at most 127 cards; a drop beyond that is refused rather
     // than losing the cards.
     if (target && target->cards.Count() + dragCards.Count() >= CardStack::capacity)
@@ -142,7 +147,6 @@ bool CardRegion::EndDrag(int px, int py)
         DropOn(target, left, top);
     else
         SlideHome(left, top);
-    return true;
 }
 
 void CardRegion::LetGo()

@@ -33,26 +33,8 @@ bool CardRegion::PickUpTopCard(int liftX, int liftY)
 
 void CardRegion::DropHeldCards(CardRegion* target)
 {
-    if (!dragging)
-        return;
-    if (target && target->cards.Count() + dragCards.Count() >= CardStack::capacity)
-        target = nullptr;
-    const bool accepted = target && target->CanDrop(&dragCards);
-    // The callbacks see the card on its target, not in the player's hand.
-    dragging = false;
-    if (accepted) {
-        DropOn(target, dragX, dragY);
-    } else {
-        {
-            WindowContext windowContext(window->Handle());
-            AnimateTo(windowContext.Get(), dragX, dragY, this);
-        }
-        cards += dragCards;
-        dragCards.Clear();
-        UpdateLayout();
-        RefreshAfterMove(this, true);
-    }
-    DiscardDragImages();
+    if (dragging)
+        DropOrSlideHome(target, dragX, dragY);
 }
 
 void CardRegion::DrawHeldCards(HDC dc) const
