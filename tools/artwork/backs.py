@@ -4,7 +4,7 @@ import math
 
 from PIL import Image, ImageDraw
 
-from common import canvas, reduce
+from common import SCALE, canvas, reduce
 
 WIDTH, HEIGHT = 71, 96
 INNER = (4, 4, 67, 92)                       # patterned area inside the white margin
@@ -124,10 +124,10 @@ BACKS = [
 ]
 
 
-def card_back(pattern, ground, ink):
+def card_back(pattern, ground, ink, k=1):
     """A back: pattern inside a rounded panel with a white margin."""
-    image, pen = canvas(WIDTH, HEIGHT, WHITE)
-    inner, inner_pen = canvas(IW, IH, ground)
+    image, pen = canvas(WIDTH, HEIGHT, WHITE, scale=SCALE * k)
+    inner, inner_pen = canvas(IW, IH, ground, scale=SCALE * k)
     pattern(inner_pen, ground, ink)
     s = pen.s
     mask = Image.new("L", inner.size, 0)
@@ -136,12 +136,12 @@ def card_back(pattern, ground, ink):
     pen.rect(INNER, None, ground, 0.8, radius=3)
     pen.rect((INNER[0] + 1.6, INNER[1] + 1.6, INNER[2] - 1.6, INNER[3] - 1.6), None, WHITE, 0.6,
              radius=2)
-    return reduce(image, WIDTH, HEIGHT)
+    return reduce(image, WIDTH * k, HEIGHT * k)
 
 
-def marker(symbol):
+def marker(symbol, k=1):
     """Place marker drawn in light green on the table green: 'X', 'O', 'frame' or ''."""
-    image, pen = canvas(WIDTH, HEIGHT, TABLE)
+    image, pen = canvas(WIDTH, HEIGHT, TABLE, scale=SCALE * k)
     light = (110, 200, 110)
     if symbol:
         pen.rect((4, 4, WIDTH - 4, HEIGHT - 4), None, light, 1.2, radius=4)
@@ -150,11 +150,11 @@ def marker(symbol):
         pen.line([(WIDTH - 14, 24), (14, HEIGHT - 24)], light, 5)
     elif symbol == "O":
         pen.circle(WIDTH / 2, HEIGHT / 2, 19, outline=light, width=5)
-    return reduce(image, WIDTH, HEIGHT)
+    return reduce(image, WIDTH * k, HEIGHT * k)
 
 
-def all_backs_and_markers(first_id):
-    """{resource id: picture} for the backs followed by the four markers."""
-    pictures = [card_back(*entry) for entry in BACKS]
-    pictures += [marker(symbol) for symbol in ("X", "O", "frame", "")]
+def all_backs_and_markers(first_id, k=1):
+    """{resource id: picture} for the backs followed by the four markers, k times the size."""
+    pictures = [card_back(*entry, k) for entry in BACKS]
+    pictures += [marker(symbol, k) for symbol in ("X", "O", "frame", "")]
     return {first_id + k: picture for k, picture in enumerate(pictures)}

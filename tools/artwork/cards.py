@@ -2,7 +2,7 @@
 
 from PIL import Image, ImageDraw
 
-from common import canvas, font, reduce
+from common import SCALE, canvas, font, reduce
 from courts import draw_court
 from suits import SUITS, SPADES, draw_suit, suit_colour
 
@@ -88,17 +88,17 @@ def _draw_pips(pen, suit, rank):
         draw_suit(pen, suit, x, y, PIP_HEIGHT, turned=row > 0.5)
 
 
-def card_face(suit, rank):
-    """Picture of one face, WIDTH x HEIGHT, RGB."""
-    image, pen = canvas(WIDTH, HEIGHT, WHITE)
+def card_face(suit, rank, k=1):
+    """Picture of one face, WIDTH x HEIGHT times k, RGB."""
+    image, pen = canvas(WIDTH, HEIGHT, WHITE, scale=SCALE * k)
     _draw_index(image, pen, suit, rank)
     if rank <= 10:
         _draw_pips(pen, suit, rank)
     else:
         draw_court(image, pen, suit, rank)
-    return reduce(image, WIDTH, HEIGHT)
+    return reduce(image, WIDTH * k, HEIGHT * k)
 
 
-def all_faces():
-    """{resource id: picture} for the 52 faces."""
-    return {resource_id(s, r): card_face(s, r) for s in SUITS for r in range(1, 14)}
+def all_faces(k=1):
+    """{resource id: picture} for the 52 faces, k times the size."""
+    return {resource_id(s, r): card_face(s, r, k) for s in SUITS for r in range(1, 14)}

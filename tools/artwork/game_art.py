@@ -44,17 +44,17 @@ def centred(mask, size, dx=0):
     return ((size[0] - mask.width) // 2 + dx, (size[1] - mask.height) // 2)
 
 
-def title():
-    size = (516, 69)
-    mask = text_mask("Morvane Solitaire", TITLE_FONT, 496, 58)
+def title(k=1):
+    size = (516 * k, 69 * k)
+    mask = text_mask("Morvane Solitaire", TITLE_FONT, 496 * k, 58 * k)
     return paint(WHITE, size, [(DARK_BLUE, mask, centred(mask, size))])
 
 
-def panel():
+def panel(k=1):
     """Light-blue oval with a soft highlight on the dark-blue ground."""
-    w, h = 54, 45
+    w, h = 54 * k, 45 * k
     shape, pen = canvas(w, h, 0, mode="L")
-    pen.ellipse((2.5, 2.5, w - 2.5, h - 2.5), fill=255)
+    pen.ellipse((2.5 * k, 2.5 * k, w - 2.5 * k, h - 2.5 * k), fill=255)
     mask = shape.resize((w, h), Image.Resampling.BOX)
     oval = Image.new("RGB", (w, h))
     for y in range(h):
@@ -75,20 +75,20 @@ def _emblem(height):
     return shape.resize((height, height), Image.Resampling.BOX)
 
 
-def banner_logo():
-    size = (220, 25)
-    emblem = _emblem(19)
-    text = text_mask("Halverin", LOGO_FONT, 150, 18)
-    gap = 6
+def banner_logo(k=1):
+    size = (220 * k, 25 * k)
+    emblem = _emblem(19 * k)
+    text = text_mask("Halverin", LOGO_FONT, 150 * k, 18 * k)
+    gap = 6 * k
     x = (size[0] - emblem.width - gap - text.width) // 2
     return paint(LOGO_KEY, size, [
         (WHITE, emblem, (x, (size[1] - emblem.height) // 2)),
         (WHITE, text, (x + emblem.width + gap, (size[1] - text.height) // 2))])
 
 
-def banner_address():
-    size = (266, 30)
-    mask = text_mask("halverin.example/wexa", ADDRESS_FONT, 236, 18)
+def banner_address(k=1):
+    size = (266 * k, 30 * k)
+    mask = text_mask("halverin.example/wexa", ADDRESS_FONT, 236 * k, 18 * k)
     return paint(ADDRESS_KEY, size, [(DARK_BLUE, mask, centred(mask, size))])
 
 

@@ -20,6 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import backs  # noqa: E402
 import cards  # noqa: E402
 import game_art  # noqa: E402
+import scaled  # noqa: E402
 import sounds  # noqa: E402
 from common import save_bmp  # noqa: E402
 
@@ -42,6 +43,7 @@ def write_cards(folder):
         name = f"card{rid:02d}.bmp"
         save_bmp(picture, os.path.join(folder, name))
         lines.append(f'{rid} BITMAP "{name}"')
+    lines.extend(scaled.write_cards(folder))
     with open(os.path.join(folder, "cards.rc"), "w", newline="\n") as rc:
         rc.write("\n".join(lines) + "\n")
 
@@ -55,6 +57,7 @@ def write_art(folder):
     game_art.save_icon(os.path.join(folder, "icon.ico"))
     for name, make in sounds.SOUNDS.items():
         sounds.write_wav(os.path.join(folder, name), make())
+    scaled.write_art(folder)
 
 
 def generate(out):
@@ -65,9 +68,8 @@ def generate(out):
 def _files(root):
     found = set()
     for sub in ("cards", "art"):
-        folder = os.path.join(root, sub)
-        if os.path.isdir(folder):
-            found.update(os.path.join(sub, name) for name in os.listdir(folder))
+        for folder, _, names in os.walk(os.path.join(root, sub)):
+            found.update(os.path.relpath(os.path.join(folder, name), root) for name in names)
     return found
 
 

@@ -13,11 +13,12 @@ import tempfile
 import unittest
 import wave
 
-from PIL import Image
+from PIL import Image, ImageChops, ImageStat
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import generate  # noqa: E402
+import scaled  # noqa: E402
 from cards import PIP_LAYOUTS  # noqa: E402
 
 
@@ -38,12 +39,12 @@ class ArtworkTest(unittest.TestCase):
         with Image.open(self.path("cards", f"card{rid:02d}.bmp")) as image:
             return image.convert("RGB")
 
-    def assert_plain_bmp(self, path, size):
+    def assert_plain_bmp(self, path, size, bits_per_pixel=24):
         with open(path, "rb") as f:
             data = f.read(54)
         self.assertEqual(data[:2], b"BM")
         header, width, height, planes, bits, compression = struct.unpack("<IiiHHI", data[14:34])
-        self.assertEqual((header, planes, bits, compression), (40, 1, 24, 0), path)
+        self.assertEqual((header, planes, bits, compression), (40, 1, bits_per_pixel, 0), path)
         self.assertEqual((width, height), size, path)   # positive height: bottom-up
 
     def test_cards_are_plain_bmps(self):
@@ -53,7 +54,10 @@ class ArtworkTest(unittest.TestCase):
     def test_rc_lists_every_card(self):
         with open(self.path("cards", "cards.rc")) as rc:
             entries = [line.split() for line in rc if line[:1].isdigit()]
-        self.assertEqual(entries, [[str(i), "BITMAP", f'"card{i:02d}.bmp"'] for i in range(1, 69)])
+        expected = [[str(i), "BITMAP", f'"card{i:02d}.bmp"'] for i in range(1, 69)]
+        for k in scaled.FACTORS:
+            expected += [[str(i), f"BITMAP{k}X", f'"{k}x/card{i:02d}.bmp"'] for i in range(1, 69)]
+        self.assertEqual(entries, expected)
 
     def test_resource_compiler_accepts_cards(self):
         windres = shutil.which("x86_64-w64-mingw32-windres")
@@ -148,10 +152,11 @@ class ArtworkTest(unittest.TestCase):
 
     # --- game pictures ----------------------------------------------------
 
-    def assert_ground_and_blends(self, name, size, ground, ink):
+    def assert_ground_and_blends(self, name, size, ground, ink, k=1):
         """Border is exactly the ground; every other pixel mixes ground and ink."""
-        path = self.path("art", name)
-        self.assert_plain_bmp(path, size)
+        path = self.path("art", name) if k == 1 else self.path("art", f"{k}x", name)
+        size = (size[0] * k, size[1] * k)
+        self.assert_plain_bmp(path, size, 24 if k == 1 else 8)
         with Image.open(path) as opened:
             image = opened.convert("RGB")
         w, h = size
@@ -171,24 +176,69 @@ class ArtworkTest(unittest.TestCase):
         self.assertIn(ink, set(image.getdata()), name)
 
     def test_title(self):
-        self.assert_ground_and_blends("title.bmp", (516, 69), (255, 255, 255), (0x00, 0x40, 0x64))
+        for k in (1,) + scaled.FACTORS:
+            self.assert_ground_and_blends("title.bmp", (516, 69), (255, 255, 255), (0x00, 0x40, 0x64), k)
 
     def test_logo_banner(self):
-        self.assert_ground_and_blends("banner_logo.bmp", (220, 25), (0xF8, 0xBF, 0x24),
-                                      (255, 255, 255))
+        for k in (1,) + scaled.FACTORS:
+            self.assert_ground_and_blends("banner_logo.bmp", (220, 25), (0xF8, 0xBF, 0x24),
+                                          (255, 255, 255), k)
 
     def test_address_banner(self):
-        self.assert_ground_and_blends("banner_address.bmp", (266, 30), (0xC6, 0xD6, 0xE7),
-                                      (0x00, 0x40, 0x64))
+        for k in (1,) + scaled.FACTORS:
+            self.assert_ground_and_blends("banner_address.bmp", (266, 30), (0xC6, 0xD6, 0xE7),
+                                          (0x00, 0x40, 0x64), k)
 
     def test_panel(self):
-        self.assert_plain_bmp(self.path("art", "panel.bmp"), (54, 45))
-        with Image.open(self.path("art", "panel.bmp")) as opened:
-            panel = opened.convert("RGB")
-        for corner in ((0, 0), (53, 0), (0, 44), (53, 44)):
-            self.assertEqual(panel.getpixel(corner), (0x00, 0x40, 0x64))
-        r, g, b = panel.getpixel((27, 22))
-        self.assertTrue(b > 200 and g > 150 and r < b, (r, g, b))
+        for k in (1,) + scaled.FACTORS:
+            path = self.path("art", "panel.bmp") if k == 1 else self.path("art", f"{k}x", "panel.bmp")
+            self.assert_plain_bmp(path, (54 * k, 45 * k), 24 if k == 1 else 8)
+            with Image.open(path) as opened:
+                panel = opened.convert("RGB")
+            for corner in ((0, 0), (54 * k - 1, 0), (0, 45 * k - 1), (54 * k - 1, 45 * k - 1)):
+                self.assertEqual(panel.getpixel(corner), (0x00, 0x40, 0x64), k)
+            r, g, b = panel.getpixel((27 * k, 22 * k))
+            self.assertTrue(b > 200 and g > 150 and r < b, (k, r, g, b))
+
+    # --- the enlarged sets --------------------------------------------------
+
+    def test_enlarged_cards_are_the_same_pictures_drawn_finer(self):
+        standard = {rid: self.card(rid) for rid in range(1, 69)}
+        for k in scaled.FACTORS:
+            for rid in range(1, 69):
+                path = self.path("cards", f"{k}x", f"card{rid:02d}.bmp")
+                self.assert_plain_bmp(path, (71 * k, 96 * k), 8)
+                with Image.open(path) as opened:
+                    big = opened.convert("RGB")
+                # Reduced again it is nearer its own standard picture than any other ...
+                small = big.resize((71, 96), Image.Resampling.BOX)
+                error = {other: sum(ImageStat.Stat(ImageChops.difference(small, picture)).mean)
+                         for other, picture in standard.items()}
+                self.assertEqual(min(error, key=error.get), rid, k)
+                # ... and, unless it is one plain colour, not that picture enlarged:
+                # its blocks of k x k are not one colour each.
+                blocks = [big.crop((x, y, x + k, y + k)).getcolors() for x in range(0, 71 * k, k)
+                          for y in range(0, 96 * k, k)]
+                if len(standard[rid].getcolors(71 * 96)) > 1:
+                    self.assertGreater(sum(len(b) > 1 for b in blocks), 300, (k, rid))
+
+    def test_eight_bits_keep_every_colour_that_fits(self):
+        for k in scaled.FACTORS:
+            for picture in (scaled.card_pictures(k)[rid] for rid in (1, 12, 38, 53, 66)):
+                kept = scaled.eight_bit(picture).convert("RGB")
+                error = max(max(abs(a - b) for a, b in zip(p, q))
+                            for p, q in zip(picture.getdata(), kept.getdata()))
+                if picture.getcolors(256) is not None:
+                    self.assertEqual(error, 0)
+                else:
+                    self.assertLessEqual(error, 12)
+
+    def test_program_lists_every_enlarged_picture(self):
+        with open(os.path.join(generate.DEFAULT_OUT, "wexa.rc")) as rc:
+            lines = {" ".join(line.split()) for line in rc}
+        for k in scaled.FACTORS:
+            for name, rc_id, _ in scaled.ART:
+                self.assertIn(f'{rc_id} BITMAP{k}X "art/{k}x/{name}"', lines)
 
     def test_icon_sizes(self):
         with Image.open(self.path("art", "icon.ico")) as icon:
