@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/core/CommandLine.h"
+#include "cardlib/DisplayDpi.h"
 #include "cardlib/SystemLibraries.h"
 #include "cardlib/core/Random.h"
 #include "game/AppHolder.h"
@@ -12,6 +13,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
 {
     // Before any library is loaded: none may come from the program's folder.
     RestrictLibrarySearch();
+    // Where the manifest's DPI awareness was not taken, before any window is made.
+    DeclareDpiAwareness();
     // The common controls come from the system too; the manifest picks their version.
     using InitCommonControlsFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     if (auto initialise = SystemFunction<InitCommonControlsFunction>(L"comctl32.dll", "InitCommonControlsEx").Get()) {
