@@ -1,10 +1,13 @@
 #include "app/Settings.h"
 
+#include "cardlib/core/DisplayScale.h"
+
 namespace {
 
 const char settingsKey[] = "Software\\Halverin\\Wexa";
 const char colourValue[] = "bgcolor";
 const char difficultyValue[] = "difficulty";
+const char zoomValue[] = "zoom";
 
 HKEY OpenSettingsKey(REGSAM access)
 {
@@ -43,12 +46,17 @@ Settings LoadSettings()
         return settings;
     DWORD colour = settings.colour;
     DWORD difficulty = static_cast<DWORD>(settings.difficulty);
+    DWORD zoom = static_cast<DWORD>(settings.zoom);
     ReadValue(key, colourValue, colour);
     ReadValue(key, difficultyValue, difficulty);
+    ReadValue(key, zoomValue, zoom);
     RegCloseKey(key);
     // GDI would take a top byte for a palette flag.
     settings.colour = colour & 0x00FFFFFF;
     settings.difficulty = static_cast<int>(difficulty);
+    // Any other size could be larger than every screen.
+    if (IsZoomStep(static_cast<int>(zoom)))
+        settings.zoom = static_cast<int>(zoom);
     return settings;
 }
 
@@ -59,5 +67,6 @@ void SaveSettings(const Settings& settings)
         return;
     WriteValue(key, colourValue, settings.colour);
     WriteValue(key, difficultyValue, static_cast<DWORD>(settings.difficulty));
+    WriteValue(key, zoomValue, static_cast<DWORD>(settings.zoom));
     RegCloseKey(key);
 }

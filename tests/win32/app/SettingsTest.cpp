@@ -12,23 +12,27 @@
 namespace {
 
 // A stored number (DWORD or binary) is taken when it has 4 bytes, the colour
-// without its top byte (GDI would read it as a palette flag); any other
-// size keeps the default. Both are written as 4-byte DWORDs. At the next
-// start the table takes the colour, and a difficulty of neither mode checks
-// neither menu entry.
+// without its top byte (GDI would read it as a palette flag), the zoom only
+// when it is one of the zoom steps; any other size or zoom keeps the
+// default. All are written as 4-byte DWORDs. At the next start the table
+// takes the colour, and a difficulty of neither mode checks neither menu entry.
 TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
 {
     const char key[] = "Software\\Halverin\\Wexa";
-    const struct { DWORD type; std::vector<BYTE> data; std::uint32_t colour; } cases[] = {
-        {REG_DWORD, {0x32, 0x80, 0x32, 0}, 0x328032}, {REG_DWORD, {0x56, 0x34, 0x12, 0xFF}, 0x123456},
-        {REG_BINARY, {0x56, 0x34, 0x12, 1}, 0x123456}, {REG_DWORD, {0x56, 0x34}, 0xE9B185},
-        {REG_SZ, {'r', 'e', 'd', 0}, 0xE9B185}};
+    const struct { const char* name; DWORD type; std::vector<BYTE> data; std::uint32_t expected; } cases[] = {
+        {"bgcolor", REG_DWORD, {0x32, 0x80, 0x32, 0}, 0x328032},    {"zoom", REG_DWORD, {0x2C, 1, 0, 0}, 300},
+        {"bgcolor", REG_DWORD, {0x56, 0x34, 0x12, 0xFF}, 0x123456}, {"zoom", REG_BINARY, {175, 0, 0, 0}, 175},
+        {"bgcolor", REG_BINARY, {0x56, 0x34, 0x12, 1}, 0x123456},   {"zoom", REG_DWORD, {130, 0, 0, 0}, 100},
+        {"bgcolor", REG_DWORD, {0x56, 0x34}, 0xE9B185},             {"zoom", REG_DWORD, {0xFF, 0xFF, 0xFF, 0xFF}, 100},
+        {"bgcolor", REG_SZ, {'r', 'e', 'd', 0}, 0xE9B185},          {"zoom", REG_SZ, {'1', '5', '0', 0}, 100}};
     for (const auto& c : cases) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, key, "bgcolor", c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
-        EXPECT_EQ(LoadSettings().colour, c.colour) << "type " << c.type << ", " << c.data.size() << " bytes";
+        RegSetKeyValueA(HKEY_CURRENT_USER, key, c.name, c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
+        const Settings read = LoadSettings();
+        EXPECT_EQ(c.name[0] == 'z' ? static_cast<std::uint32_t>(read.zoom) : read.colour, c.expected)
+            << c.name << " type " << c.type << ", " << c.data.size() << " bytes";
     }
-    SaveSettings(Settings{0x123456, 1});
-    for (auto [name, value] : {std::pair{"bgcolor", 0x123456ul}, {"difficulty", 1ul}}) {
+    SaveSettings(Settings{0x123456, 1, 175});
+    for (auto [name, value] : {std::pair{"bgcolor", 0x123456ul}, {"difficulty", 1ul}, {"zoom", 175ul}}) {
         DWORD type = 0, size = 8, stored[2] = {};
         RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, stored, &size);
         EXPECT_EQ(std::tuple(type, size, stored[0]), std::tuple(REG_DWORD, 4ul, value)) << name;
