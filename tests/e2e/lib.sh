@@ -19,20 +19,19 @@ e2e_last="(none taken)"
 table=85b1e9 # the default table colour, 0x00E9B185
 e2e_tag=wexa-e2e-$$-$RANDOM
 e2e_state=$(mktemp -d)
-# Ends every process with a tag (the Wine server and the prefix's own
-# services are left alone, as other programs may share them), then runs the
-# exit steps; once only.
-cat >"$e2e_state/cleanup.sh" <<'END'
-for environment in /proc/[0-9]*/environ; do
-    tr '\0' '\n' <"$environment" 2>/dev/null | grep -qxF "WEXA_E2E_TAG=$1" || continue
-    pid=${environment#/proc/} pid=${pid%/environ}
-    tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -qiE 'wineserver|c:\\windows\\' || kill -9 "$pid" 2>/dev/null
+# Ends (or with "list", lists) the processes that carry a tag: the program
+# and Wine's loader for it. The Wine server and the prefix's own services
+# are left alone, as other programs may share them.
+cat >"$e2e_state/processes.sh" <<'END'
+for pid in $(grep -lsxzF "WEXA_E2E_TAG=$1" /proc/[0-9]*/environ | cut -d/ -f3); do
+    tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qiE 'wineserver|c:\\windows\\' && continue
+    if [ "${2:-}" = list ]; then echo "$pid"; else kill -9 "$pid" 2>/dev/null; fi
 done
 END
 : >"$e2e_state/at-exit.sh"
 e2e_cleanup() {
     [ -d "$e2e_state" ] || return 0
-    bash "$e2e_state/cleanup.sh" "$e2e_tag"
+    bash "$e2e_state/processes.sh" "$e2e_tag"
     bash "$e2e_state/at-exit.sh"
     rm -rf "$e2e_state"
 }
@@ -42,7 +41,7 @@ trap e2e_cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 setsid bash -c 'while kill -0 "$1" 2>/dev/null; do sleep 0.5; done
-    [ -d "$2" ] && bash "$2/cleanup.sh" "$3" && bash "$2/at-exit.sh"; rm -rf "$2"' \
+    [ -d "$2" ] && { bash "$2/processes.sh" "$3"; bash "$2/at-exit.sh"; }; rm -rf "$2"' \
     e2e-watch "$$" "$e2e_state" "$e2e_tag" </dev/null >/dev/null 2>&1 &
 
 e2e_check() { # description, expected, actual
@@ -88,10 +87,7 @@ count() { # colour x y width height
 area() { convert "$e2e_last" -crop "$3x$4+$((ox + $1))+$((oy + $2))" +repage txt:- | md5sum | cut -c1-32; }
 click() { xdotool mousemove $((ox + $1)) $((oy + $2)) click 1; }
 
-# The processes that carry this test's tag (the program and Wine's loader for it).
-e2e_pids() {
-    grep -lxsF "WEXA_E2E_TAG=$e2e_tag" --null-data /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
-}
+e2e_pids() { bash "$e2e_state/processes.sh" "$e2e_tag" list; }
 # Our visible windows whose title matches a pattern, newest last.
 e2e_windows() { # title pattern
     local pids window
@@ -149,10 +145,19 @@ e2e_give_up() { e2e_check "$1" yes no; e2e_finish; exit 1; }
 
 # Ends the program: WM_CLOSE through the menu's Exit (keyboard), then waits for the window to go.
 window_gone() { [ -z "$(e2e_windows '^Wexa$')" ]; }
-e2e_exit() {
+# Opens our "Game" menu by the keyboard. A copy started just before may take
+# the keys back as it comes up: whatever menu opened elsewhere is closed, and
+# ours asked for again.
+e2e_open_menu() {
     e2e_activate
     xdotool key F10 Down
-    e2e_until 60 menu_open && xdotool key e
+    e2e_until 10 menu_open || { xdotool key Escape Escape; return 1; }
+}
+e2e_exit() {
+    # Exit, the menu's last entry, by a click: the keys may go elsewhere while
+    # another copy comes up, the pointer not.
+    e2e_until 60 e2e_open_menu && eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/menu_/')" &&
+        xdotool mousemove $((menu_X + 20)) $((menu_Y + menu_HEIGHT - 8)) click 1
     if e2e_until 60 window_gone; then
         wait "$e2e_pid" 2>/dev/null
         e2e_pid=""
@@ -176,7 +181,7 @@ menu_open() {
 e2e_finish() {
     if [ -n "$e2e_pid" ]; then
         e2e_found_window && e2e_exit
-        bash "$e2e_state/cleanup.sh" "$e2e_tag"
+        bash "$e2e_state/processes.sh" "$e2e_tag"
         wait "$e2e_pid" 2>/dev/null
         e2e_pid=""
     fi

@@ -56,7 +56,7 @@ e2e_sees "the menu bar right of Help moves the window by (40, 30)" moved
 ours=$e2e_window ours_pid=$e2e_pid
 e2e_tag=$e2e_tag-other e2e_launch "$1/Wexa.exe" /seed 2
 e2e_pid=$ours_pid
-e2e_at_exit bash "$e2e_state/cleanup.sh" "$e2e_tag-other"
+e2e_at_exit bash "$e2e_state/processes.sh" "$e2e_tag-other"
 other() { xdotool search --onlyvisible --name '^Wexa$' | grep -vx "$ours"; }
 e2e_sees "a second copy opens" other
 e2e_check "of the two, the test takes only its own window for its own" "$ours" "$(e2e_windows '^Wexa$' | xargs)"
