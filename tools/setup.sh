@@ -55,8 +55,15 @@ installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install o
 # and then every wine command fails, the 64-bit ones too: it is taken out
 # again, with the i386 architecture.
 wine32_runs() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# Why the i686 tests cannot run here, for the test command to report.
+reason=/var/lib/wexa-setup/wine32-not-run
+note_reason() {
+    "${sudo_prefix[@]}" mkdir -p "$(dirname "$reason")"
+    echo "$1" | "${sudo_prefix[@]}" tee "$reason" >/dev/null
+}
 remove_wine32() {
     echo "setup: this machine cannot run 32-bit programs; removing 32-bit Wine"
+    note_reason "this machine cannot start 32-bit programs ($(/usr/lib/wine/wine --version 2>&1 | head -n 1 | sed 's/^.*: //'))"
     local i386
     i386=$(dpkg-query -W -f='${Package}:${Architecture} ${Status}\n' 2>/dev/null |
         awk '$1 ~ /:i386$/ && / installed$/ { print $1 }')
@@ -85,11 +92,13 @@ if [ ${#wine32_missing[@]} -gt 0 ] && { installed wine32:i386 || [ ! -e "$marker
             apt-get -o DPkg::Lock::Timeout=600 -y install --no-install-recommends "${wine32_missing[@]}" >/dev/null 2>&1; then
         if wine32_runs; then
             echo "setup: 32-bit Wine installed"
+            "${sudo_prefix[@]}" rm -f "$reason"
         else
             remove_wine32
         fi
     else
         echo "setup: 32-bit Wine is not available here; the i686 build is compiled but not run"
+        note_reason "32-bit Wine could not be installed from this machine's package indexes"
         if ! dpkg -l | awk '{print $2}' | grep -q ':i386$'; then
             "${sudo_prefix[@]}" dpkg --remove-architecture i386 2>/dev/null || true
             "${sudo_prefix[@]}" apt-get -o DPkg::Lock::Timeout=600 update >/dev/null 2>&1 || true

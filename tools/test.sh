@@ -14,6 +14,7 @@ bash "$here/build.sh" || exit 1
 passed=0
 failed=0
 status=0
+report=()
 
 # Runs CTest in one build folder and adds its counts to the totals.
 run_ctest() {
@@ -29,6 +30,7 @@ run_ctest() {
     fi
     if [ -z "$summary" ]; then
         echo "tests: no summary from $(basename "$dir")" >&2
+        report+=("$(basename "$dir"): no summary (see $log)")
         status=1
         return
     fi
@@ -37,6 +39,10 @@ run_ctest() {
     total=$(echo "$summary" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
     passed=$((passed + total - bad))
     failed=$((failed + bad))
+    report+=("$(basename "$dir"): $((total - bad)) passed, $bad failed")
+    while read -r name; do
+        report+=("  failed: $name")
+    done < <(sed -n '/The following tests FAILED/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\).*/\1/p' "$log")
     [ "$bad" -eq 0 ] || status=1
 }
 
@@ -55,11 +61,15 @@ run_ctest "$build/x86_64"
 if dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
     run_ctest "$build/i686"
 else
-    echo "=== tests: i686 built, not run (no 32-bit Wine on this machine)"
+    why=$(cat /var/lib/wexa-setup/wine32-not-run 2>/dev/null) || why="no 32-bit Wine on this machine"
+    report+=("i686 built, not run: $why")
+    echo "=== tests: i686 built, not run ($why)"
 fi
 
 wexa_stop_wine
 wexa_stop_display
 
+echo "=== summary"
+printf '%s\n' "${report[@]}"
 echo "total: $passed passed, $failed failed"
 exit $status

@@ -6,13 +6,19 @@
 set -u
 source "$(dirname "$0")/lib.sh"
 work=$(mktemp -d)
-system_deck=$WINEPREFIX/drive_c/windows/system32/cards.dll
-# The prefix's own deck is put aside, and always put back.
-[ -e "$system_deck" ] && mv "$system_deck" "$work/system-cards.dll"
-trap '[ -e "$work/system-cards.dll" ] && mv "$work/system-cards.dll" "$system_deck"; rm -rf "$work"' EXIT
+# The system folder the build under test sees: a 32-bit program in a 64-bit
+# prefix has its own.
+system=system32
+x86_64-w64-mingw32-objdump -f "$1/Wexa.exe" | grep -q 'pei-i386' && [ -d "$WINEPREFIX/drive_c/windows/syswow64" ] &&
+    system=syswow64
+system_deck=$WINEPREFIX/drive_c/windows/$system/cards.dll
+# The prefix's own deck is put aside, and put back however the test ends.
+if [ -e "$system_deck" ]; then
+    mv "$system_deck" "$work/system-cards.dll" && e2e_at_exit mv -f "$work/system-cards.dll" "$system_deck"
+fi
+e2e_at_exit rm -rf "$work"
 
-box_shown() { box=$(xdotool search --onlyvisible --name '^Kilp$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
-program_gone() { ! kill -0 "$e2e_pid" 2>/dev/null && ! xdotool search --onlyvisible --name '^(Wexa|Kilp)$' >/dev/null 2>&1; }
+program_gone() { ! kill -0 "$e2e_pid" 2>/dev/null && [ -z "$(e2e_pids)" ]; }
 size=$(stat -c %s "$1/cards.dll")
 for case in missing 1024 half empty; do
     folder="$work/$case"
@@ -24,11 +30,9 @@ for case in missing 1024 half empty; do
         half) head -c $((size / 2)) "$1/cards.dll" >"$folder/cards.dll" ;;
         empty) : >"$folder/cards.dll" ;;
     esac
-    e2e_program="Z:$(echo "$folder" | tr / '\\')\\Wexa.exe"
-    "$e2e_root/tools/wine-run.sh" "$folder/Wexa.exe" </dev/null >/dev/null 2>&1 &
-    e2e_pid=$!
-    e2e_sees "$case deck: the error box shows" box_shown && e2e_shot "$case"
-    xdotool key --window "$box" Return 2>/dev/null
+    e2e_launch "$folder/Wexa.exe"
+    e2e_sees "$case deck: the error box shows" e2e_shown Kilp && e2e_shot "$case"
+    xdotool key --window "$w" Return 2>/dev/null
     e2e_until 10 program_gone && e2e_check "$case deck: the program ends with no window left" yes yes ||
         e2e_check "$case deck: the program ends with no window left" yes no
     e2e_finish >/dev/null

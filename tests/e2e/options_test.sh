@@ -8,10 +8,9 @@ e2e_reg delete "$key" /f >/dev/null
 e2e_start "$1" /seed 1
 e2e_pass_intro
 
-shown() { w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1); [ -n "$w" ]; }
-gone() { ! shown "$1"; }
+gone() { ! e2e_shown "$1"; }
 # Game > Change background color; then the keys given, in the dialog.
-in_dialog() { xdotool key F10 Down c; e2e_until 60 shown Options || e2e_give_up "the colour dialog opens"
+in_dialog() { xdotool key F10 Down c; e2e_until 60 e2e_shown Options || e2e_give_up "the colour dialog opens"
     xdotool key --window "$w" "$@" 2>/dev/null; e2e_until 60 gone Options; }
 coloured() { e2e_shot colour; [ "$(at $((W - 8)) 300)" = "$1" ]; }
 
@@ -23,7 +22,7 @@ e2e_shot cancelled
 e2e_check "Cancel keeps the colour" fe32df "$(at $((W - 8)) 300)"
 
 xdotool key F10 Right Down c
-e2e_sees "Help > Contents opens the page" shown 'Morvane Solitaire'
+e2e_sees "Help > Contents opens the page" e2e_shown 'Morvane Solitaire'
 e2e_shot help
 xdotool key --window "$w" Escape 2>/dev/null
 e2e_sees "Esc closes it" gone 'Morvane Solitaire'

@@ -44,10 +44,10 @@ e2e_sees "Ctrl+Z puts both cards back and empties the pile" undone
 e2e_check "Ctrl+Z brings back the 16" "$tens $ones" "$(area "$panel" 40 27 30) $(area $((panel + 27)) 40 27 30)"
 
 xdotool key F2
-asking() { box=$(xdotool search --onlyvisible --name '^Morvane Solitaire$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
+asking() { e2e_shown 'Morvane Solitaire'; }
 e2e_sees "F2 during a level asks first" asking
 e2e_shot question
-answered() { xdotool windowfocus "$box" 2>/dev/null; xdotool key "$1"; sleep 0.5; ! asking; }
+answered() { xdotool windowfocus "$w" 2>/dev/null; xdotool key "$1"; sleep 0.5; ! asking; }
 e2e_until 60 answered n
 e2e_shot after-no
 e2e_check "No keeps the level: the cards and the 16 stay" "ffffff ffffff $ones" \

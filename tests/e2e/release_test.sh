@@ -11,7 +11,7 @@ set -u
 build=$(cd "$1/.." && pwd)
 source "$(dirname "$0")/lib.sh"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+e2e_at_exit rm -rf "$work"
 cmake --build "$build" --target package_zip >/dev/null || e2e_give_up "the build makes its archive"
 archive=$(ls "$build"/Wexa-*.zip | head -n 1)
 folder="$work/Wexa 漢字 Жук"
@@ -42,11 +42,10 @@ differing=$(compare -metric AE "$work/dealt.png" "$work/ours.png" null: 2>&1)
 e2e_check "the dealt queen of hearts is our deck's" yes \
     "$([ "${differing%%.*}" -eq 0 ] 2>/dev/null && echo yes || echo "no ($differing)")"
 
-shown() { w=$(xdotool search --onlyvisible --name '^Morvane Solitaire$' 2>/dev/null | head -n 1); [ -n "$w" ]; }
 xdotool key F10 Right Down c
-e2e_sees "Help > Contents opens the page" shown
+e2e_sees "Help > Contents opens the page" e2e_shown 'Morvane Solitaire'
 xdotool key --window "$w" Escape 2>/dev/null
-e2e_until 60 eval '! shown' || e2e_check "Esc closes the page" yes no
+e2e_until 60 eval "! e2e_shown 'Morvane Solitaire'" || e2e_check "Esc closes the page" yes no
 e2e_exit
 e2e_check "no planted library ran" "" "$(cd "$folder" && ls -- *.ran 2>/dev/null | xargs)"
 e2e_finish

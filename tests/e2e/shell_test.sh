@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main window on the real program: Easy and Normal move the check mark
 # in the "Game" menu, the menu bar right of "Help" moves the window,
-# and closing writes both settings.
+# closing writes both settings, and a second copy of the game is not taken
+# for ours.
 set -u
 source "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Halverin\Wexa'
@@ -50,7 +51,17 @@ e2e_until 60 follows
 xdotool mouseup 1
 e2e_sees "the menu bar right of Help moves the window by (40, 30)" moved
 
+# A second copy opens over ours. The test still acts on its own window: its
+# Exit closes ours, and the other stays open until the test ends it.
+ours=$e2e_window ours_pid=$e2e_pid
+e2e_tag=$e2e_tag-other e2e_launch "$1/Wexa.exe" /seed 2
+e2e_pid=$ours_pid
+e2e_at_exit bash "$e2e_state/processes.sh" "$e2e_tag-other"
+other() { xdotool search --onlyvisible --name '^Wexa$' | grep -vx "$ours"; }
+e2e_sees "a second copy opens" other
+e2e_check "of the two, the test takes only its own window for its own" "$ours" "$(e2e_windows '^Wexa$' | xargs)"
 e2e_exit
+e2e_check "Exit closes ours and leaves the other open" "yes yes" "$(window_gone && echo yes) $(other >/dev/null && echo yes)"
 e2e_check "closing writes the colour and the difficulty" "0xe9b185 0x9c45" \
     "$(e2e_reg query "$key" | awk '/bgcolor/ { c = $3 } /difficulty/ { d = $3 } END { print c, d }')"
 e2e_finish
