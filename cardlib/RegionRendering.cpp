@@ -8,6 +8,17 @@
 #include "cardlib/CardWindow.h"
 #include "cardlib/core/CardMask.h"
 
+namespace {
+
+// FIXME: the scale of the window the region lies on, once windows are
+// drawn at their display's scale; until then every table is unscaled.
+DisplayScale ScaleOf(const CardWindow*)
+{
+    return {};
+}
+
+} // namespace
+
 void CardRegion::Draw(HDC dc)
 {
     UpdateLayout();
@@ -25,11 +36,18 @@ void CardRegion::DrawCoveredCards(HDC dc)
 {
     if (xOffset == 0 && yOffset == 0)
         return;
-    RectList strips = CoveredCardStrips(cardWidth, cardHeight, xOffset, yOffset);
+    const DisplayScale scale = ScaleOf(window);
+    const CornerInsets insets = CornerInsetsAt(scale);
     RegionLayout layout = Layout();
+    // Each card's strips from where it and the next card lie on the screen:
+    // mapped offsets vary by a pixel from card to card.
     for (int i = 0; i + 1 < cards.Count(); ++i) {
-        Point at = layout.CardPosition(i);
-        DrawCardRects(dc, at.x, at.y, static_cast<int>(cards.At(cards.Count() - 1 - i).value), strips);
+        const Point at = layout.CardPosition(i);
+        const Point above = layout.CardPosition(i + 1);
+        const Rect card = scale.ToDevice(RectAt(at.x, at.y, cardWidth, cardHeight));
+        const Rect next = scale.ToDevice(RectAt(above.x, above.y, cardWidth, cardHeight));
+        DrawCardRects(dc, card, static_cast<int>(cards.At(cards.Count() - 1 - i).value),
+                      CoveredCardStrips(card, next, xOffset, yOffset, insets), scale);
     }
 }
 
@@ -51,20 +69,26 @@ void CardRegion::DrawTopCard(HDC dc)
     int n = cards.Count();
     Point at = Layout().CardPosition(n - 1);
     int cell = static_cast<int>(cards.At(0).value);
+    const DisplayScale scale = ScaleOf(window);
     visible = false;
     CardRegion* leftCover = CoveringRegion(x, y + cardHeight / 3);
     CardRegion* rightCover = CoveringRegion(x + cardWidth - 1, y + cardHeight / 3);
     visible = true;
     if (!leftCover && !rightCover) {
-        DrawCard(dc, at.x, at.y, cell);
+        DrawCard(dc, at.x, at.y, cell, scale);
         return;
     }
-    DrawCardPart(dc, at.x, at.y, cell, TopBand(cardWidth, cardHeight));
+    // The band ends where the covering cards' mapped top edge lies.
+    const Rect card = scale.ToDevice(RectAt(at.x, at.y, cardWidth, cardHeight));
+    const int w = card.Width(), h = card.Height();
+    const int band = scale.ToDevice(at.y + TopBand(cardWidth, cardHeight).bottom) - card.top;
+    const CornerInsets insets = CornerInsetsAt(scale);
+    DrawCardRects(dc, card, cell, MaskedPart(w, h, {0, 0, w, band}, insets), scale);
     int saved = SaveDC(dc);
     for (CardRegion* cover : {leftCover, rightCover})
         if (cover)
             cover->ShieldFromBackground(dc);
-    DrawCardPart(dc, at.x, at.y, cell, LowerArea(cardWidth, cardHeight));
+    DrawCardRects(dc, card, cell, MaskedPart(w, h, {0, band, w, h}, insets), scale);
     RestoreDC(dc, saved);
 }
 
@@ -72,7 +96,7 @@ void CardRegion::DrawEmpty(HDC dc)
 {
     switch (emptyStyle) {
     case EmptyOutline:
-        DrawMasked(dc, x, y, sharedSurface.Get(), cardWidth, cardHeight);
+        DrawMasked(dc, x, y, sharedSurface.Get(), cardWidth, cardHeight, ScaleOf(window));
         break;
     case EmptyBackground:
         if (window)
@@ -88,15 +112,16 @@ void CardRegion::ShieldFromBackground(HDC dc)
     if (!visible)
         return;
     UpdateLayout();
+    const DisplayScale scale = ScaleOf(window);
     RegionLayout layout = Layout();
     int n = cards.Count();
     if (!layout.BoxIsCardShape()) {
         for (int i = 0; i < n; ++i) {
             Point at = layout.CardPosition(i);
-            ExcludeCardShape(dc, at.x, at.y, cardWidth, cardHeight);
+            ExcludeCardShape(dc, at.x, at.y, cardWidth, cardHeight, scale);
         }
         return;
     }
     Rect box = layout.BoundingBox();
-    ExcludeCardShape(dc, box.left, box.top, width, height);
+    ExcludeCardShape(dc, box.left, box.top, width, height, scale);
 }
