@@ -1,0 +1,70 @@
+#include "cardlib/core/PictureScaling.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Shrinking averages the covered areas exactly (3 -> 2 weighs the middle
+// pixel a third to each side), growing interpolates between pixel centres
+// and holds the ends, every byte of a pixel on its own, halves rounded up;
+// the same size copies.
+TEST(PictureScaling, AreaAverageDownBilinearUpAndCopiesAtTheSameSize)
+{
+    const struct {
+        int width, height;
+        std::vector<std::uint32_t> pixels;
+        int toWidth, toHeight;
+        std::vector<std::uint32_t> expected;
+    } cases[] = {
+        {4, 1, {10, 20, 30, 41}, 2, 1, {15, 36}},
+        {1, 3, {0, 30, 90}, 1, 2, {10, 70}},
+        {2, 1, {0, 200}, 4, 1, {0, 50, 150, 200}},
+        {2, 2, {0x10, 0x2000, 0x300000, 0x30}, 1, 1, {0x0C0810}},
+        {1, 2, {0xFF000000, 0x01000000}, 1, 1, {0x80000000}},
+        {3, 2, {1, 2, 3, 4, 5, 0xFFFFFFFF}, 3, 2, {1, 2, 3, 4, 5, 0xFFFFFFFF}},
+    };
+    for (const auto& c : cases) {
+        const Picture result = Resample({c.width, c.height, c.pixels}, c.toWidth, c.toHeight);
+        EXPECT_EQ(result.width, c.toWidth);
+        EXPECT_EQ(result.height, c.toHeight);
+        EXPECT_EQ(result.pixels, c.expected) << c.width << " x " << c.height << " to " << c.toWidth << " x "
+                                             << c.toHeight;
+    }
+    EXPECT_TRUE(Resample({2, 2, {1, 2, 3}}, 4, 4).pixels.empty());
+}
+
+// A key colour must stay exactly itself wherever a picture is all that
+// colour, at every size it is drawn: the banners are drawn without it.
+TEST(PictureScaling, AnAreaOfOneColourKeepsExactlyThatColour)
+{
+    const std::uint32_t key = 0x00FF00FF;
+    const Picture picture{7, 5, std::vector<std::uint32_t>(35, key)};
+    for (const auto& size : {std::pair{3, 2}, {5, 5}, {11, 8}, {22, 13}, {29, 37}}) {
+        const Picture result = Resample(picture, size.first, size.second);
+        EXPECT_EQ(result.pixels, std::vector<std::uint32_t>(size.first * size.second, key))
+            << size.first << " x " << size.second;
+    }
+}
+
+// The smallest whole set that is at least the scale, so pictures are only
+// scaled down; beyond the largest, the largest. A set of the wrong size is
+// not whole.
+TEST(PictureScaling, TheSmallestWholeSetAtLeastTheScale)
+{
+    const struct {
+        int dpi, zoom;
+        std::vector<int> sets;
+        int chosen;
+    } cases[] = {{96, 100, {2, 3}, 1}, {96, 125, {2, 3}, 2}, {96, 125, {3}, 3}, {96, 125, {}, 1},
+                 {192, 100, {2, 3}, 2}, {144, 150, {2, 3}, 3}, {192, 175, {2, 3}, 3}, {96, 300, {2}, 2},
+                 {72, 100, {2, 3}, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseSet(DisplayScale(c.dpi, c.zoom), c.sets), c.chosen) << c.dpi << " DPI, " << c.zoom << " %";
+    EXPECT_TRUE(FitsSet(2, 71, 96, 142, 192));
+    EXPECT_FALSE(FitsSet(2, 71, 96, 142, 191));
+    EXPECT_FALSE(FitsSet(3, 71, 96, 142, 192));
+}
+
+} // namespace
