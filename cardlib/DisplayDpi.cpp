@@ -9,6 +9,7 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 // The context is a handle-sized value; the headers declare it only for newer systems.
 using SetProcessDpiAwarenessContextFunction = BOOL(WINAPI*)(HANDLE);
 using SetProcessDpiAwareFunction = BOOL(WINAPI*)();
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
 
 // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2
 const HANDLE perMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4));
@@ -24,6 +25,14 @@ int WindowDpi(HWND window)
     WindowContext context(window);
     const int dpi = context.Get() ? GetDeviceCaps(context.Get(), LOGPIXELSX) : 0;
     return dpi > 0 ? dpi : 96;
+}
+
+int SystemMetricAt(int index, int dpi)
+{
+    static SystemFunction<GetSystemMetricsForDpiFunction> metricsForDpi(L"user32.dll", "GetSystemMetricsForDpi");
+    if (auto forDpi = metricsForDpi.Get())
+        return forDpi(index, static_cast<UINT>(dpi));
+    return GetSystemMetrics(index);
 }
 
 void DeclareDpiAwareness()

@@ -9,6 +9,10 @@
 // the system's DPI on older systems. 96 when neither answers.
 int WindowDpi(HWND window);
 
+// A system metric (SM_...) as the system draws it at a DPI, where the system
+// can say (Windows 10 1607 and later, and Wine); else at the system's own DPI.
+int SystemMetricAt(int index, int dpi);
+
 // Makes the process per-monitor DPI aware where its manifest did not:
 // per-monitor (v2) where the system offers it (Windows 10 1703 and later),
 // else aware of the system's DPI (Vista and later), so that the system never

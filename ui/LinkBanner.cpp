@@ -1,7 +1,8 @@
 #include "ui/LinkBanner.h"
 
-#include "cardlib/core/PlatformServices.h"
+#include "cardlib/DisplayDpi.h"
 #include "cardlib/GdiHolders.h"
+#include "cardlib/core/PlatformServices.h"
 #include "ui/TransparentImage.h"
 #include "ui/core/BannerFamily.h"
 #include "ui/core/HandCursor.h"
@@ -119,8 +120,9 @@ void LinkBanner::OnPaint()
 void LinkBanner::OnSetCursor()
 {
     if (!cursor) {
-        const hand::Masks masks = hand::CursorMasks();
-        cursor = CreateCursor(GetModuleHandleA(nullptr), hand::hotSpotX, hand::hotSpotY, hand::size, hand::size,
+        // As large as the system's own pointers on the banner's display.
+        const hand::Masks masks = hand::CursorMasks(SystemMetricAt(SM_CXCURSOR, WindowDpi(Window())));
+        cursor = CreateCursor(GetModuleHandleA(nullptr), masks.hotSpotX, masks.hotSpotY, masks.side, masks.side,
                               masks.andMask.data(), masks.xorMask.data());
     }
     SetCursor(cursor);

@@ -1,5 +1,7 @@
 #include "ui/core/HandCursor.h"
 
+#include <cstddef>
+
 namespace hand {
 
 namespace {
@@ -19,38 +21,55 @@ constexpr Rows shape[] = {
     {15, 15, 0xe0007fff, 0x0fff0000}, {16, 16, 0xf000ffff, 0x07fe0000}, {17, 18, 0xf000ffff, 0x00000000},
 };
 
-void PutRow(std::array<std::uint8_t, size * size / 8>& mask, int row, std::uint32_t bits)
+// The two mask bits of the 32 x 32 hand at (x, y).
+void HandBits(int x, int y, bool& andBit, bool& xorBit)
 {
-    for (int i = 0; i < 4; ++i)
-        mask[static_cast<std::size_t>(row * 4 + i)] = static_cast<std::uint8_t>(bits >> (24 - 8 * i));
+    andBit = true;
+    xorBit = false;
+    for (const Rows& rows : shape)
+        if (rows.first <= y && y <= rows.last) {
+            andBit = (rows.andBits >> (31 - x)) & 1;
+            xorBit = (rows.xorBits >> (31 - x)) & 1;
+        }
 }
 
-bool Bit(const std::array<std::uint8_t, size * size / 8>& mask, int x, int y)
+std::size_t ByteAt(const Masks& masks, int x, int y)
 {
-    return (mask[static_cast<std::size_t>(y * 4 + x / 8)] >> (7 - x % 8)) & 1;
+    return static_cast<std::size_t>(y * masks.rowBytes + x / 8);
 }
+
+// The first of the `side` pixels whose block belongs to hand pixel i.
+int BlockStart(int i, int side) { return (i * side + size - 1) / size; }
 
 } // namespace
 
-Masks CursorMasks()
+Masks CursorMasks(int side)
 {
     Masks masks;
-    for (int row = 0; row < size; ++row) {
-        PutRow(masks.andMask, row, 0xffffffff);
-        PutRow(masks.xorMask, row, 0);
-    }
-    for (const Rows& rows : shape)
-        for (int row = rows.first; row <= rows.last; ++row) {
-            PutRow(masks.andMask, row, rows.andBits);
-            PutRow(masks.xorMask, row, rows.xorBits);
+    masks.side = side > 0 ? side : size;
+    masks.rowBytes = (masks.side + 15) / 16 * 2;
+    masks.hotSpotX = BlockStart(hotSpotX, masks.side);
+    masks.hotSpotY = BlockStart(hotSpotY, masks.side);
+    masks.andMask.assign(static_cast<std::size_t>(masks.rowBytes * masks.side), 0xff);
+    masks.xorMask.assign(masks.andMask.size(), 0);
+    for (int y = 0; y < masks.side; ++y)
+        for (int x = 0; x < masks.side; ++x) {
+            bool andBit = true;
+            bool xorBit = false;
+            HandBits(x * size / masks.side, y * size / masks.side, andBit, xorBit);
+            const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (!andBit)
+                masks.andMask[ByteAt(masks, x, y)] &= static_cast<std::uint8_t>(~bit);
+            if (xorBit)
+                masks.xorMask[ByteAt(masks, x, y)] |= bit;
         }
     return masks;
 }
 
 Pixel PixelAt(const Masks& masks, int x, int y)
 {
-    const bool andBit = Bit(masks.andMask, x, y);
-    const bool xorBit = Bit(masks.xorMask, x, y);
+    const bool andBit = (masks.andMask[ByteAt(masks, x, y)] >> (7 - x % 8)) & 1;
+    const bool xorBit = (masks.xorMask[ByteAt(masks, x, y)] >> (7 - x % 8)) & 1;
     if (andBit)
         return xorBit ? Pixel::Inverted : Pixel::Transparent;
     return xorBit ? Pixel::White : Pixel::Black;
