@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardlib/core/Colour.h"
+#include "cardlib/core/DisplayScale.h"
 #include "cardlib/core/Geometry.h"
 
 #include <windows.h>
@@ -48,8 +49,10 @@ public:
 
     void ExcludeFromClip(HDC dc) const;
     void RedrawNow();
-    void Draw(HDC dc, bool raised);
-    void DrawFrame(HDC dc, const Rect& frame, bool raised) const;
+    // At `scale` the button covers its mapped rectangle, the frame lines are
+    // each a mapped logical pixel, the label's font is scaled with the table.
+    void Draw(HDC dc, bool raised, const DisplayScale& scale = {});
+    void DrawFrame(HDC dc, const Rect& frame, bool raised, const DisplayScale& scale = {}) const;
 
     bool OnMouseDown(HWND windowHandle, int x, int y);
     void OnMouseMove(int x, int y);

@@ -1,78 +1,73 @@
-// How a card button looks: a raised or sunken frame of three pens around a
-// face, or a flat label, with every pixel painted once.
+// How a card button looks: a raised or sunken frame of three lines around a
+// face, or a flat label, with every pixel painted once, at the table's scale.
 #include "cardlib/CardButton.h"
 
 #include "cardlib/GdiHolders.h"
 #include "cardlib/LibraryPalette.h"
+#include "cardlib/core/ButtonFrame.h"
 
 #include <cstring>
 
 namespace {
 
-// Lines from the current position (or from `from` when given) through the points.
-void Lines(HDC dc, HPEN pen, const POINT* from, std::initializer_list<POINT> points)
+// The label's font: the system's own GUI font where the table is drawn at
+// the system's scale, else that font with its height scaled to the table's.
+// Null for the system's font itself, which is not ours to delete.
+HFONT MakeLabelFont(const DisplayScale& scale)
 {
-    ScopedSelect selected(dc, pen);
-    if (from)
-        MoveToEx(dc, from->x, from->y, nullptr);
-    for (const POINT& point : points)
-        LineTo(dc, point.x, point.y);
+    WindowContext screen(nullptr);
+    const int systemDpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+    if (systemDpi <= 0 || scale.Dpi() * scale.Zoom() == systemDpi * 100)
+        return nullptr;
+    LOGFONTA font = {};
+    if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font))
+        return nullptr;
+    font.lfHeight = MulDiv(font.lfHeight, scale.Dpi() * scale.Zoom(), systemDpi * 100);
+    return CreateFontIndirectA(&font);
 }
 
 } // namespace
 
-void CardButton::Draw(HDC dc, bool raised)
+void CardButton::Draw(HDC dc, bool raised, const DisplayScale& scale)
 {
     if (!visible)
         return;
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    GdiObject<HFONT> scaledFont(MakeLabelFont(scale));
+    ScopedSelect font(dc, scaledFont ? static_cast<HGDIOBJ>(scaledFont.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+    const Rect button = scale.ToDevice(rect);
     SIZE extent = {0, 0};
     int length = static_cast<int>(std::strlen(text));
     GetTextExtentPoint32A(dc, text, length, &extent);
-    int labelX = rect.left + (rect.Width() - extent.cx) / 2;
+    int labelX = button.left + (button.Width() - extent.cx) / 2;
     if (style & AlignLeft)
-        labelX = rect.left;
+        labelX = button.left;
     else if (style & AlignRight)
-        labelX = rect.right - extent.cx;
-    int labelY = rect.top + (rect.Height() - extent.cy) / 2;
+        labelX = button.right - extent.cx;
+    int labelY = button.top + (button.Height() - extent.cy) / 2;
     bool push = (style & PushButton) != 0;
     if (!raised && push) {
-        ++labelX;
-        ++labelY;
+        labelX += scale.ToDevice(1);
+        labelY += scale.ToDevice(1);
     }
     RECT label = {labelX, labelY, labelX + extent.cx, labelY + extent.cy};
     ExcludeClipRect(dc, label.left, label.top, label.right, label.bottom);
     if (push)
-        DrawFrame(dc, rect, raised);
+        DrawFrame(dc, rect, raised, scale);
     SetBkColor(dc, PaletteRelative(faceColour));
     SetTextColor(dc, textColour);
     SelectClipRgn(dc, nullptr);
-    RECT whole = {rect.left, rect.top, rect.right, rect.bottom};
+    RECT whole = {button.left, button.top, button.right, button.bottom};
     ExtTextOutA(dc, labelX, labelY, ETO_OPAQUE, push ? &label : &whole, text, static_cast<UINT>(length), nullptr);
 }
 
-void CardButton::DrawFrame(HDC dc, const Rect& frame, bool raised) const
+void CardButton::DrawFrame(HDC dc, const Rect& frame, bool raised, const DisplayScale& scale) const
 {
-    GdiObject<HPEN> highlight(CreatePen(PS_SOLID, 1, PaletteRelative(highlightColour)));
-    GdiObject<HPEN> shadow(CreatePen(PS_SOLID, 1, PaletteRelative(shadowColour)));
-    HPEN blackPen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    const int l = frame.left;
-    const int t = frame.top;
-    const int r = frame.right - 1;
-    const int b = frame.bottom - 1;
-    RECT face = {};
-    if (raised) {
-        const POINT start1 = {l, b}, start3 = {l + 1, b - 1};
-        Lines(dc, highlight.Get(), &start1, {{l, t}, {r, t}});
-        Lines(dc, blackPen, nullptr, {{r, b}, {l - 1, b}});
-        Lines(dc, shadow.Get(), &start3, {{r - 1, b - 1}, {r - 1, t}});
-        face = {l + 1, t + 1, r - 1, b - 1};
-    } else {
-        const POINT start1 = {r, t}, start3 = {r - 1, t + 1};
-        Lines(dc, highlight.Get(), &start1, {{r, b}, {l, b}});
-        Lines(dc, blackPen, nullptr, {{l, t}, {r + 1, t}});
-        Lines(dc, shadow.Get(), &start3, {{l + 1, t + 1}, {l + 1, b}});
-        face = {l + 2, t + 2, r, b};
+    for (const FramePart& part : ButtonFrame(frame, raised)) {
+        const Rect r = scale.ToDevice(part.rect);
+        const COLORREF colour = part.colour == FrameColour::Highlight ? PaletteRelative(highlightColour)
+                                : part.colour == FrameColour::Shadow  ? PaletteRelative(shadowColour)
+                                : part.colour == FrameColour::Face    ? PaletteRelative(faceColour)
+                                                                      : RGB(0, 0, 0);
+        FillSolid(dc, RECT{r.left, r.top, r.right, r.bottom}, colour);
     }
-    FillSolid(dc, face, PaletteRelative(faceColour));
 }
