@@ -1,10 +1,12 @@
 #include "app/BackgroundColourDialog.h"
 
+#include "cardlib/DisplayDpi.h"
 #include "res/ResourceIds.h"
 
 namespace {
 
-// The inner margins of a swatch: the frame that shows the selection.
+// The inner margins of a swatch at 96 DPI: the frame that shows the
+// selection. They grow with the display's scale, as the dialog does.
 constexpr int frameLeft = 4;
 constexpr int frameTop = 3;
 constexpr int frameRight = 4;
@@ -16,7 +18,8 @@ SIZE SwatchSize(HWND list)
 {
     RECT rect{};
     GetWindowRect(list, &rect);
-    return SIZE{(rect.right - rect.left - 6) / 4, (rect.bottom - rect.top - 8) / 2};
+    return SIZE{(rect.right - rect.left - AtWindowDpi(list, 6)) / 4,
+                (rect.bottom - rect.top - AtWindowDpi(list, 8)) / 2};
 }
 
 void CentreOnScreen(HWND dialog)
@@ -114,8 +117,10 @@ void BackgroundColourDialog::OnDrawItem(const DRAWITEMSTRUCT& item) const
         FillRect(item.hDC, &item.rcItem, GetSysColorBrush(isSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         // Data that names no colour (the focus item of an empty list) keeps only its ground.
         if (item.itemData < static_cast<ULONG_PTR>(colourCount)) {
-            RECT inner{item.rcItem.left + frameLeft, item.rcItem.top + frameTop, item.rcItem.right - frameRight,
-                       item.rcItem.bottom - frameBottom};
+            const HWND list = item.hwndItem;
+            RECT inner{item.rcItem.left + AtWindowDpi(list, frameLeft), item.rcItem.top + AtWindowDpi(list, frameTop),
+                       item.rcItem.right - AtWindowDpi(list, frameRight),
+                       item.rcItem.bottom - AtWindowDpi(list, frameBottom)};
             COLORREF previous = GetBkColor(item.hDC);
             FillSolid(item.hDC, inner, colours[item.itemData]);
             SetBkColor(item.hDC, previous);

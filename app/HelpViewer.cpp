@@ -1,6 +1,7 @@
 #include "app/HelpViewer.h"
 
 #include "app/HelpPage.h"
+#include "cardlib/DisplayDpi.h"
 #include "cardlib/GdiHolders.h"
 #include "cardlib/SystemLibraries.h"
 #include "res/ResourceIds.h"
@@ -31,7 +32,8 @@ LRESULT SendText(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
     return SendMessageW(control, message, wParam, lParam);
 }
 
-// The band's inner margins, as on the HTML page.
+// The band's inner margins at 96 DPI, as on the HTML page; they grow with
+// the display's scale, as the text does.
 constexpr int bandPaddingX = 16;
 constexpr int bandPaddingY = 10;
 
@@ -187,7 +189,7 @@ bool HelpViewer::LiftBand()
     }
     WindowContext dc(window);
     titleHeight = LineHeight(dc.Get(), titleFont.Get());
-    bandHeight = bandPaddingY + titleHeight + LineHeight(dc.Get(), makerFont.Get()) + bandPaddingY;
+    bandHeight = 2 * AtWindowDpi(window, bandPaddingY) + titleHeight + LineHeight(dc.Get(), makerFont.Get());
     CHARRANGE band{0, static_cast<LONG>(makerEnd + 1)};
     SendText(text, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&band));
     SendText(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
@@ -225,9 +227,10 @@ void HelpViewer::PaintBand(HDC dc) const
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
     SelectObject(dc, titleFont.Get());
-    TextOutW(dc, bandPaddingX, bandPaddingY, bandTitle.c_str(), static_cast<int>(bandTitle.size()));
+    const int paddingX = AtWindowDpi(window, bandPaddingX), paddingY = AtWindowDpi(window, bandPaddingY);
+    TextOutW(dc, paddingX, paddingY, bandTitle.c_str(), static_cast<int>(bandTitle.size()));
     SelectObject(dc, makerFont.Get());
-    TextOutW(dc, bandPaddingX, bandPaddingY + titleHeight, bandMaker.c_str(), static_cast<int>(bandMaker.size()));
+    TextOutW(dc, paddingX, paddingY + titleHeight, bandMaker.c_str(), static_cast<int>(bandMaker.size()));
     RestoreDC(dc, saved);
 }
 

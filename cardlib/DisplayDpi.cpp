@@ -35,6 +35,11 @@ int SystemMetricAt(int index, int dpi)
     return GetSystemMetrics(index);
 }
 
+int AtWindowDpi(HWND window, int length)
+{
+    return MulDiv(length, WindowDpi(window), 96);
+}
+
 void DeclareDpiAwareness()
 {
     static SystemFunction<SetProcessDpiAwarenessContextFunction> setContext(L"user32.dll",

@@ -13,6 +13,10 @@ int WindowDpi(HWND window);
 // can say (Windows 10 1607 and later, and Wine); else at the system's own DPI.
 int SystemMetricAt(int index, int dpi);
 
+// A length of a 96-DPI design at the window's DPI, for windows that follow
+// the display's scale but not the table's zoom (the dialogs).
+int AtWindowDpi(HWND window, int length);
+
 // Makes the process per-monitor DPI aware where its manifest did not:
 // per-monitor (v2) where the system offers it (Windows 10 1703 and later),
 // else aware of the system's DPI (Vista and later), so that the system never
