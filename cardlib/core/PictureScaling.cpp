@@ -91,8 +91,8 @@ Picture Resample(const Picture& picture, int width, int height)
             std::uint64_t sums[4] = {};
             for (std::size_t t = down.first[y]; t < down.first[y + 1]; ++t)
                 for (int b = 0; b < 4; ++b)
-                    sums[b] += std::uint64_t{rows[(static_cast<std::size_t>(down.taps[t].source) * width + x) * 4 + b]} *
-                               down.taps[t].weight;
+                    sums[b] += down.taps[t].weight *
+                               std::uint64_t{rows[(static_cast<std::size_t>(down.taps[t].source) * width + x) * 4 + b]};
             std::uint32_t pixel = 0;
             for (int b = 0; b < 4; ++b)
                 pixel |= static_cast<std::uint32_t>((sums[b] + total / 2) / total) << (8 * b);

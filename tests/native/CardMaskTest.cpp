@@ -3,14 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <vector>
-
-// Rectangles print as {left,top,right,bottom} in failures.
-static void PrintTo(const Rect& r, std::ostream* out)
-{
-    *out << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
-}
 
 namespace {
 
@@ -28,9 +21,17 @@ std::vector<int> Coverage(const RectList& rects, int w, int h)
 // A scaled card is the unscaled one drawn in blocks counted from its nearer
 // edges: a device pixel belongs to the logical pixel ToLogical gives for its
 // distance from that edge. Unscaled, the shape leaves out the pixels whose
-// two edge distances add up to less than 2, and the outline is the shape's
-// edge rows and columns and the two-step corner pixels. Both come out the
-// same for cards one pixel narrower (125 %) and for the widest.
+// two edge distances add up to less than 2; the outline is the shape's edge
+// rows and columns and the corner steps. Set: 1 in the shape, 2 on the outline.
+int ShapeModel(const DisplayScale& scale, int x, int y, int w, int h)
+{
+    if (x < 0 || y < 0 || x >= w || y >= h)
+        return 0;
+    const int dx = scale.ToLogical(std::min(x, w - 1 - x)), dy = scale.ToLogical(std::min(y, h - 1 - y));
+    return dx + dy < 2 ? 0 : dx == 0 || dy == 0 || (dx == 1 && dy == 1) ? 2 : 1;
+}
+
+// The same for cards one pixel narrower (125 %) and for the widest.
 TEST(CardShape, ScaledCornersAndOutlineAreTheUnscaledOnesInMappedBlocks)
 {
     const struct { int dpi, zoom, w, h; } cases[] = {
@@ -41,17 +42,13 @@ TEST(CardShape, ScaledCornersAndOutlineAreTheUnscaledOnesInMappedBlocks)
         const std::vector<int> columns = Coverage(CardMaskColumns(c.w, c.h, insets), c.w, c.h);
         const std::vector<int> rows = Coverage(CardMaskRows(c.w, c.h, insets), c.w, c.h);
         const std::vector<int> outline = Coverage(CardOutline(c.w, c.h, insets), c.w, c.h);
-        for (int y = 0; y < c.h; ++y)
-            for (int x = 0; x < c.w; ++x) {
-                const int dx = scale.ToLogical(std::min(x, c.w - 1 - x));
-                const int dy = scale.ToLogical(std::min(y, c.h - 1 - y));
-                const int inShape = dx + dy >= 2;
-                const int onOutline = inShape && (dx == 0 || dy == 0 || (dx == 1 && dy == 1));
-                const std::size_t i = static_cast<std::size_t>(y * c.w + x);
-                ASSERT_EQ(columns[i], inShape) << c.w << " x " << c.h << " at " << x << "," << y;
-                ASSERT_EQ(rows[i], inShape) << c.w << " x " << c.h << " at " << x << "," << y;
-                ASSERT_EQ(outline[i], onOutline) << c.w << " x " << c.h << " at " << x << "," << y;
-            }
+        for (int i = 0; i < c.w * c.h; ++i) {
+            const int model = ShapeModel(scale, i % c.w, i / c.w, c.w, c.h);
+            const std::size_t at = static_cast<std::size_t>(i);
+            ASSERT_EQ(std::vector<int>({columns[at], rows[at], outline[at]}),
+                      std::vector<int>({model > 0, model > 0, model == 2}))
+                << c.w << " x " << c.h << " at " << i % c.w << "," << i / c.w;
+        }
     }
 }
 
@@ -64,52 +61,51 @@ TEST(CardShape, ANarrowerCardTakesItsFarCornersFromThePicturesFarEdge)
     const struct { int w, h, cellWidth, cellHeight, zone, copies; } cases[] = {
         {88, 120, 89, 120, 3, 5}, {88, 119, 89, 120, 3, 8}, {133, 180, 134, 180, 4, 5}, {71, 96, 71, 96, 2, 5}};
     for (const auto& c : cases) {
-        const CornerInsets insets{c.zone / 2, c.zone};
-        const CellCopyList copies =
-            CellCopies(CardMaskColumns(c.w, c.h, insets), c.w, c.h, c.cellWidth, c.cellHeight, c.zone);
+        const RectList shape = CardMaskColumns(c.w, c.h, {c.zone / 2, c.zone});
+        const CellCopyList copies = CellCopies(shape, c.w, c.h, c.cellWidth, c.cellHeight, c.zone);
         EXPECT_EQ(copies.count, c.copies) << c.w << " x " << c.h;
         std::vector<int> drawn(static_cast<std::size_t>(c.w * c.h), 0);
-        for (const CellCopy& copy : copies) {
+        for (const CellCopy& copy : copies)
             for (int y = copy.to.top; y < copy.to.bottom; ++y)
                 for (int x = copy.to.left; x < copy.to.right; ++x) {
-                    const int fromX = copy.from.x + x - copy.to.left, fromY = copy.from.y + y - copy.to.top;
-                    ASSERT_EQ(fromX, x < c.w - c.zone ? x : x + c.cellWidth - c.w) << x << "," << y;
-                    ASSERT_EQ(fromY, y < c.h - c.zone ? y : y + c.cellHeight - c.h) << x << "," << y;
+                    ASSERT_EQ(std::make_pair(copy.from.x + x - copy.to.left, copy.from.y + y - copy.to.top),
+                              std::make_pair(x < c.w - c.zone ? x : x + c.cellWidth - c.w,
+                                             y < c.h - c.zone ? y : y + c.cellHeight - c.h))
+                        << x << "," << y;
                     ++drawn[static_cast<std::size_t>(y * c.w + x)];
                 }
-        }
-        EXPECT_EQ(drawn, Coverage(CardMaskColumns(c.w, c.h, insets), c.w, c.h)) << c.w << " x " << c.h;
+        EXPECT_EQ(drawn, Coverage(shape, c.w, c.h)) << c.w << " x " << c.h;
     }
 }
 
-std::vector<Rect> Listed(const RectList& list) { return {list.begin(), list.end()}; }
-
-// A covered card of a fanned pile paints what lies between its own edge and
-// the next card's edge on the same side, which varies with the mapping: at
-// 125 % a 15-pixel step is 18 or 19 device pixels, and the far edges of two
-// cards can lie a pixel closer than the near ones. A diagonal fan's strips
-// stop at their nominal depth.
-TEST(CardShape, CoveredCardStripsReachTheNextCardsMappedEdge)
+// A covered card of a fanned pile paints exactly what the next card leaves
+// of its shape, however the mapping rounds the step (15 logical pixels are
+// 18 or 19 at 125 %) and the two cards' widths; a diagonal fan's strips
+// stop at their nominal depth from the near edges.
+TEST(CardShape, CoveredCardStripsPaintWhatTheNextCardLeaves)
 {
-    const struct {
-        Rect card, next;
-        int xOffset, yOffset, one, two;
-        std::vector<Rect> strips;
-    } cases[] = {
-        // 125 %, fanned down: cards at logical y 30 and 45.
-        {{0, 38, 89, 158}, {0, 56, 89, 176}, 0, 15, 1, 3,
-         {{3, 0, 86, 18}, {1, 1, 3, 19}, {86, 1, 88, 19}, {0, 3, 1, 21}, {88, 3, 89, 21}}},
-        // 125 %, fanned left: cards at logical x 2 and -13, left edges 19 apart, right edges 18.
-        {{3, 0, 91, 120}, {-16, 0, 73, 120}, -15, 0, 1, 3,
-         {{70, 3, 88, 117}, {69, 1, 87, 3}, {69, 117, 87, 119}, {67, 0, 85, 1}, {67, 119, 85, 120}}},
-        // 200 %, fanned right and down.
-        {{0, 0, 142, 192}, {24, 30, 166, 222}, 12, 15, 2, 4,
-         {{4, 0, 138, 30}, {2, 2, 4, 30}, {138, 2, 140, 30}, {0, 4, 2, 30}, {140, 4, 142, 30}, {0, 4, 24, 188},
-          {2, 2, 24, 4}, {2, 188, 24, 190}, {4, 0, 24, 2}, {4, 190, 24, 192}}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Listed(CoveredCardStrips(c.card, c.next, c.xOffset, c.yOffset, {c.one, c.two})), c.strips)
-            << c.xOffset << "," << c.yOffset;
+    const struct { int zoom, x, y, xOffset, yOffset; } cases[] = {
+        {125, 0, 30, 0, 15}, {125, 2, 0, -15, 0}, {125, 0, 0, 15, 0}, {150, 5, 7, 0, -17}, {175, 3, 0, 0, 2},
+        {200, 0, 0, 12, 15}, {125, 2, 3, -15, 17}};
+    for (const auto& c : cases) {
+        const DisplayScale scale(96, c.zoom);
+        const Rect card = scale.ToDevice(RectAt(c.x, c.y, 71, 96));
+        const Rect next = scale.ToDevice(RectAt(c.x + c.xOffset, c.y + c.yOffset, 71, 96));
+        const int w = card.Width(), h = card.Height(), dx = next.left - card.left, dy = next.top - card.top;
+        const std::vector<int> painted =
+            Coverage(CoveredCardStrips(card, next, c.xOffset, c.yOffset, CornerInsetsAt(scale)), w, h);
+        const bool diagonal = c.xOffset != 0 && c.yOffset != 0;
+        for (int i = 0; i < w * h; ++i) {
+            const int x = i % w, y = i / w;
+            const bool nearEdge = (c.yOffset > 0 && y < dy) || (c.xOffset > 0 && x < dx) ||
+                                  (c.yOffset < 0 && y >= next.bottom - card.top) ||
+                                  (c.xOffset < 0 && x >= next.right - card.left);
+            const bool shows = ShapeModel(scale, x, y, w, h) > 0 &&
+                               (diagonal ? nearEdge : !ShapeModel(scale, x - dx, y - dy, next.Width(), next.Height()));
+            ASSERT_EQ(painted[static_cast<std::size_t>(i)] > 0, shows) << c.zoom << " %, " << c.xOffset << ","
+                                                                       << c.yOffset << " at " << x << "," << y;
+        }
+    }
 }
 
 } // namespace

@@ -9,7 +9,8 @@ namespace {
 // Shrinking averages the covered areas exactly (3 -> 2 weighs the middle
 // pixel a third to each side), growing interpolates between pixel centres
 // and holds the ends, every byte of a pixel on its own, halves rounded up;
-// the same size copies.
+// the same size copies. A picture of one colour keeps exactly that colour
+// at every size (so does a key colour, which the banners are drawn without).
 TEST(PictureScaling, AreaAverageDownBilinearUpAndCopiesAtTheSameSize)
 {
     const struct {
@@ -33,19 +34,11 @@ TEST(PictureScaling, AreaAverageDownBilinearUpAndCopiesAtTheSameSize)
                                              << c.toHeight;
     }
     EXPECT_TRUE(Resample({2, 2, {1, 2, 3}}, 4, 4).pixels.empty());
-}
-
-// A key colour must stay exactly itself wherever a picture is all that
-// colour, at every size it is drawn: the banners are drawn without it.
-TEST(PictureScaling, AnAreaOfOneColourKeepsExactlyThatColour)
-{
     const std::uint32_t key = 0x00FF00FF;
-    const Picture picture{7, 5, std::vector<std::uint32_t>(35, key)};
-    for (const auto& size : {std::pair{3, 2}, {5, 5}, {11, 8}, {22, 13}, {29, 37}}) {
-        const Picture result = Resample(picture, size.first, size.second);
-        EXPECT_EQ(result.pixels, std::vector<std::uint32_t>(size.first * size.second, key))
-            << size.first << " x " << size.second;
-    }
+    for (const auto& [w, h] : {std::pair{3, 2}, {5, 5}, {11, 8}, {22, 13}, {29, 37}})
+        EXPECT_EQ(Resample({7, 5, std::vector<std::uint32_t>(35, key)}, w, h).pixels,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(w * h), key))
+            << w << " x " << h;
 }
 
 // The smallest whole set that is at least the scale, so pictures are only
@@ -62,9 +55,9 @@ TEST(PictureScaling, TheSmallestWholeSetAtLeastTheScale)
                  {72, 100, {2, 3}, 1}};
     for (const auto& c : cases)
         EXPECT_EQ(ChooseSet(DisplayScale(c.dpi, c.zoom), c.sets), c.chosen) << c.dpi << " DPI, " << c.zoom << " %";
-    EXPECT_TRUE(FitsSet(2, 71, 96, 142, 192));
-    EXPECT_FALSE(FitsSet(2, 71, 96, 142, 191));
-    EXPECT_FALSE(FitsSet(3, 71, 96, 142, 192));
+    EXPECT_EQ(std::vector<bool>(
+                  {FitsSet(2, 71, 96, 142, 192), FitsSet(2, 71, 96, 142, 191), FitsSet(3, 71, 96, 142, 192)}),
+              std::vector<bool>({true, false, false}));
 }
 
 } // namespace
