@@ -1,7 +1,9 @@
 #include "ui/StatusPanel.h"
 
+#include "cardlib/PictureDrawing.h"
 #include "res/ResourceIds.h"
 #include "ui/Fonts.h"
+#include "ui/ScaledArt.h"
 #include "ui/core/PanelLayout.h"
 
 #include <cstring>
@@ -14,13 +16,31 @@ bool StatusPanel::Create(HWND parent, int x, int y, int panelWidth, int panelHei
         return false;
     height = panelHeight;
     width = panelWidth;
+    MakePictureAndFonts();
+    return true;
+}
+
+void StatusPanel::SetScale(const DisplayScale& tableScale)
+{
+    scale = tableScale;
+    MakePictureAndFonts();
+    Repaint();
+}
+
+void StatusPanel::MakePictureAndFonts()
+{
+    WindowContext screen(nullptr);
     HANDLE picture =
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_PANEL), IMAGE_BITMAP, 0, 0, LR_LOADTRANSPARENT);
-    WindowContext screen(nullptr);
     image.Adopt(screen.Get(), static_cast<HBITMAP>(picture));
-    labelFont.Reset(MakeFont("Verdana", 16, FW_BOLD));
-    valueFont.Reset(MakeFont("Verdana", 22, FW_BOLD));
-    return true;
+    pictureSize = {image.Width(), image.Height()};
+    if (!scale.IsUnscaled()) {
+        const Picture scaled = ScaledArt(IDB_PANEL, scale);
+        if (image.Create(screen.Get(), scaled.width, scaled.height))
+            DrawPicture(image.Context(), 0, 0, scaled);
+    }
+    labelFont.Reset(MakeFont("Verdana", scale.ToDevice(16), FW_BOLD));
+    valueFont.Reset(MakeFont("Verdana", scale.ToDevice(22), FW_BOLD));
 }
 
 void StatusPanel::SetLabel(const char* text)
@@ -52,8 +72,8 @@ void StatusPanel::Place(const Rect& pictureArea)
         GetTextExtentPoint32A(screen.Get(), label, static_cast<int>(std::strlen(label)), &measured);
         labelWidth = measured.cx;
     }
-    const Rect place = panel::WidenedForLabel(pictureArea, labelWidth);
-    pictureLeft = pictureArea.left - place.left;
+    const Rect place = panel::WidenedForLabel(scale.ToDevice(pictureArea), labelWidth);
+    pictureLeft = scale.ToDevice(pictureArea).left - place.left;
     MoveWindow(Window(), place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
@@ -92,12 +112,13 @@ void StatusPanel::PaintPicture(HDC context)
     const int imageHeight = image.Height();
     GdiObject<HRGN> oval;
     if (panel::ClipsPicture(colour)) {
-        const Rect clip = panel::PictureClip(imageWidth, imageHeight);
+        const Rect clip = scale.ToDevice(panel::PictureClip(pictureSize.cx, pictureSize.cy));
         oval.Reset(CreateRoundRectRgn(pictureLeft + clip.left, clip.top, pictureLeft + clip.right, clip.bottom,
                                       imageWidth, imageHeight));
         SelectClipRgn(context, oval.Get());
     }
-    BitBlt(context, pictureLeft, panel::pictureTop, imageWidth, imageHeight, image.Context(), 0, 0, SRCCOPY);
+    BitBlt(context, pictureLeft, scale.ToDevice(panel::pictureTop), imageWidth, imageHeight, image.Context(), 0, 0,
+           SRCCOPY);
     SelectClipRgn(context, nullptr);
 }
 
@@ -110,7 +131,7 @@ void StatusPanel::PaintNumber(HDC context)
     // Measured in the context's own font, before the number's font is chosen.
     SIZE measured = {};
     GetTextExtentPoint32A(context, text.c_str(), characters, &measured);
-    const Point at = panel::NumberOrigin(image.Width(), image.Height(), characters, measured.cx);
+    const Point at = panel::NumberOrigin(image.Width(), image.Height(), characters, measured.cx, scale);
     HGDIOBJ font = valueFont ? static_cast<HGDIOBJ>(valueFont.Get()) : GetStockObject(DEFAULT_GUI_FONT);
     ScopedSelect selected(context, font);
     SetBkMode(context, TRANSPARENT);

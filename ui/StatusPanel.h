@@ -3,6 +3,7 @@
 #include "ui/OffscreenImage.h"
 #include "ui/StaticChild.h"
 #include "cardlib/GdiHolders.h"
+#include "cardlib/core/DisplayScale.h"
 #include "cardlib/core/Geometry.h"
 
 #include <windows.h>
@@ -32,10 +33,13 @@ public:
     void SetColour(std::uint32_t tableColour) { colour = tableColour; }
     void Repaint();
     // Moves the panel so that its picture fills `pictureArea` (54 pixels
-    // wide on the game's table) and widens the window evenly on both sides
-    // when the label is wider than that, so the label shows whole, centred
-    // over the picture.
+    // wide on the game's table, logical pixels) and widens the window evenly
+    // on both sides when the label is wider than that, so the label shows
+    // whole, centred over the picture.
     void Place(const Rect& pictureArea);
+    // Draws the panel at the table's scale from now on: its picture from
+    // the art for that scale, its fonts and places mapped. Place it again.
+    void SetScale(const DisplayScale& tableScale);
 
     HWND Window() const { return child.Window(); }
     const char* Label() const { return label; }
@@ -46,8 +50,11 @@ private:
     void PaintPicture(HDC context);
     void PaintNumber(HDC context);
     void PaintLabel(HDC context);
+    void MakePictureAndFonts();
 
-    OffscreenImage image; // bitmap 120
+    OffscreenImage image; // bitmap 120 at the scale
+    SIZE pictureSize = {0, 0}; // its standard size, in logical pixels
+    DisplayScale scale;
     int width = 0;
     int height = 0;
     int pictureLeft = 0; // where the picture starts in a window widened for its label

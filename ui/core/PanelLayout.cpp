@@ -13,13 +13,14 @@ bool ClipsPicture(std::uint32_t tableColour) { return tableColour != pictureGrou
 
 std::string ValueText(int value) { return value == -1 ? std::string() : std::to_string(value); }
 
-Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth)
+Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth, const DisplayScale& scale)
 {
-    const Rect area{0, 2, imageWidth, imageHeight};
+    const int two = scale.ToDevice(2);
+    const Rect area{0, two, imageWidth, imageHeight};
     // Signed throughout: the wide texts give a negative difference to halve.
     const long long spare = static_cast<long long>(area.Width()) - static_cast<long long>(characters) * measuredWidth;
     int x = area.left + static_cast<int>(spare / 2);
-    x += characters >= 2 ? 2 : -2;
+    x += characters >= 2 ? two : -two;
     return {x, area.bottom - area.top};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
 #include "cardlib/core/Geometry.h"
 
 #include <cstdint>
@@ -29,8 +30,10 @@ std::string ValueText(int value);
 // Top left of the number. `characters` is the length of the text and
 // `measuredWidth` the text's width in the panel's default font. Short numbers
 // are shifted (one digit 2 pixels left, two digits 2 right); wider numbers
-// are centred with signed arithmetic so that they never land outside.
-Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth);
+// are centred with signed arithmetic so that they never land outside. On a
+// scaled panel the sizes are device pixels and the 2-pixel steps mapped.
+Point NumberOrigin(int imageWidth, int imageHeight, int characters, int measuredWidth,
+                   const DisplayScale& scale = {});
 
 // The label band across the top, as high as the label's text.
 Rect LabelBand(int panelWidth, int textHeight);

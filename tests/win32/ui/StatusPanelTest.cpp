@@ -63,4 +63,54 @@ TEST_F(StatusPanelTest, NumberOnThePictureAndNoneForMinusOne)
     EXPECT_EQ(MemorySurface(panel.Window()).CountDifferences(*Show(pictureBlue, 7)), 0);
 }
 
+// The standard size's picture of the 2x set, read by the system's own file
+// reader from the resource's bytes.
+std::unique_ptr<MemorySurface> FinerPicture(int id)
+{
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "BITMAP2X");
+    char path[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, path);
+    lstrcatA(path, "wexa-panel-2x.bmp");
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, LockResource(LoadResource(nullptr, found)), SizeofResource(nullptr, found), &written, nullptr);
+    CloseHandle(file);
+    GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    DeleteFileA(path);
+    auto surface = std::make_unique<MemorySurface>(108, 90);
+    MemoryContext source(surface->Context());
+    ScopedSelect selected(source.Get(), bitmap.Get());
+    BitBlt(surface->Context(), 0, 0, 108, 90, source.Get(), 0, 0, SRCCOPY);
+    return surface;
+}
+
+// At 200 % the panel is twice the size: the picture is the finer art's own
+// (not the standard one enlarged), placed and clipped to the oval as the
+// standard one doubled would be, the number on its lower part, the label
+// above it.
+TEST_F(StatusPanelTest, TwiceTheSizeFromTheFinerArtAt200Percent)
+{
+    MoveWindow(host.Handle(), 0, 0, 300, 200, TRUE);
+    panel.SetScale(DisplayScale(192, 100));
+    panel.Place(RectAt(10, 5, 54, 65));
+    const auto finer = FinerPicture(IDB_PANEL);
+    GdiObject<HRGN> oval(CreateRoundRectRgn(12, 72, 98, 146, 108, 90));
+    for (COLORREF colour : {COLORREF{0x00E9B185}, pictureBlue}) {
+        const auto pixels = Show(colour, -1);
+        ASSERT_EQ(std::pair(pixels->Width(), pixels->Height()), std::pair(108, 130));
+        int wrong = 0;
+        for (int y = 60; y < 130; ++y)
+            for (int x = 0; x < 108; ++x) {
+                const bool shown = colour == pictureBlue || PtInRegion(oval.Get(), x, y);
+                wrong += pixels->Pixel(x, y) != (shown ? finer->Pixel(x, y - 60) : hostGrey);
+            }
+        EXPECT_EQ(wrong, 0) << std::hex << colour;
+    }
+    const auto numbered = Show(pictureBlue, 42);
+    EXPECT_EQ(numbered->CountOf(0x00FE1414, 0, 0, 108, 86), 0);
+    EXPECT_GT(numbered->CountOf(RGB(255, 255, 255), 0, 30, 108, 60), 20) << "the label's lower half";
+    EXPECT_GT(numbered->CountOf(0x00FE1414, 0, 86, 54, 130), 40);
+    EXPECT_GT(numbered->CountOf(0x00FE1414, 0, 86, 108, 130), 400) << "in the doubled font";
+}
+
 } // namespace
