@@ -1,7 +1,6 @@
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
-#include "cardlib/PictureDrawing.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -111,22 +110,6 @@ TEST(RegionDraw, ACoveredCardPaintsOnlyWhatTheLowerRowLeavesOpen)
                 ASSERT_EQ(surface.Pixel(100 + x, 10 + y), expected) << shown << " at " << x << "," << y;
             }
     }
-}
-
-// A picture's pixels (0x00RRGGBB) land top row first in their own colours,
-// nothing round them; a picture whose pixels do not fill it draws nothing.
-TEST(PictureDrawing, PixelsLandTopRowFirstInTheirOwnColours)
-{
-    MemorySurface surface(4, 3);
-    surface.Fill(magenta);
-    ASSERT_TRUE(DrawPicture(surface.Context(), 1, 1, {2, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0x123456}}));
-    EXPECT_FALSE(DrawPicture(surface.Context(), 0, 0, {2, 2, {0, 0, 0}}));
-    std::vector<COLORREF> pixels;
-    for (int i = 0; i < 12; ++i)
-        pixels.push_back(surface.Pixel(i % 4, i / 4));
-    EXPECT_EQ(pixels, (std::vector<COLORREF>{magenta, magenta, magenta, magenta, magenta, RGB(255, 0, 0),
-                                             RGB(0, 255, 0), magenta, magenta, RGB(0, 0, 255),
-                                             RGB(0x12, 0x34, 0x56), magenta}));
 }
 
 } // namespace
