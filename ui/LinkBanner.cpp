@@ -1,8 +1,10 @@
 #include "ui/LinkBanner.h"
 
 #include "cardlib/DisplayDpi.h"
+#include "cardlib/PictureDrawing.h"
 #include "cardlib/GdiHolders.h"
 #include "cardlib/core/PlatformServices.h"
+#include "ui/ScaledArt.h"
 #include "ui/TransparentImage.h"
 #include "ui/core/BannerFamily.h"
 #include "ui/core/HandCursor.h"
@@ -14,6 +16,28 @@ HBITMAP LoadBannerImage(int id)
 {
     return static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+}
+
+// The picture at the scale: the standard one as it is, else from the art
+// for the scale. Null when there is none.
+HBITMAP BannerImageAt(int id, const DisplayScale& scale)
+{
+    if (id == banner::noImage || scale.IsUnscaled())
+        return id == banner::noImage ? nullptr : LoadBannerImage(id);
+    const Picture picture = ScaledArt(id, scale);
+    WindowContext screen(nullptr);
+    MemoryContext surface(screen.Get());
+    HBITMAP image = CreateCompatibleBitmap(screen.Get(), picture.width, picture.height);
+    bool drawn = false;
+    if (image) {
+        ScopedSelect selected(surface.Get(), image);
+        drawn = DrawPicture(surface.Get(), 0, 0, picture);
+    }
+    if (image && !drawn) {
+        DeleteObject(image);
+        image = nullptr;
+    }
+    return image;
 }
 } // namespace
 
@@ -77,6 +101,12 @@ void LinkBanner::SetColour(std::uint32_t tableColour)
     }
 }
 
+void LinkBanner::SetScale(const DisplayScale& tableScale)
+{
+    scale = tableScale;
+    Repaint();
+}
+
 void LinkBanner::Repaint()
 {
     InvalidateRect(Window(), nullptr, FALSE);
@@ -106,7 +136,7 @@ LRESULT CALLBACK LinkBanner::WindowProcedure(HWND window, UINT message, WPARAM w
 void LinkBanner::OnPaint()
 {
     const int id = ImageId();
-    GdiObject<HBITMAP> image(id != banner::noImage ? LoadBannerImage(id) : nullptr);
+    GdiObject<HBITMAP> image(BannerImageAt(id, scale));
     RECT client = {};
     GetClientRect(Window(), &client);
     PaintContext paint(Window());

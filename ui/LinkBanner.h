@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
 #include "ui/StaticChild.h"
 
 #include <windows.h>
@@ -27,9 +28,12 @@ public:
     bool Create(HWND parent, DWORD style, int x, int y, int width, int height, const char* linkAddress);
     // The picture for the table colour last given; 0 for colour 0, which has none.
     int ImageId() const;
-    // The picture's size; 0 x 0 when there is none.
+    // The picture's size, in logical pixels; 0 x 0 when there is none.
     SIZE ImageSize() const;
     void SetColour(std::uint32_t tableColour);
+    // Draws the picture at the table's scale from now on, from the art for
+    // that scale; the table sizes the window.
+    void SetScale(const DisplayScale& tableScale);
 
     HWND Window() const { return child.Window(); }
     const char* Address() const { return address; }
@@ -42,6 +46,7 @@ private:
     void Repaint();
 
     std::uint32_t colour = 0;
+    DisplayScale scale;
     HCURSOR cursor = nullptr; // made the first time the pointer is over the banner
     char address[260] = {};
     // Last, so the window lets go of this object before anything else goes.

@@ -12,10 +12,11 @@ protected:
     {
         ASSERT_TRUE(banner.Create(host.Handle(), WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, makerAddress));
     }
-    void ShowFor(std::uint32_t colour)
+    void ShowFor(std::uint32_t colour, int factor = 1)
     {
         banner.SetColour(colour);
-        MoveWindow(banner.Window(), 10, 20, 266, 30, TRUE);
+        banner.SetScale(DisplayScale(96 * factor, 100));
+        MoveWindow(banner.Window(), 10, 20, 266 * factor, 30 * factor, TRUE);
         host.Refresh();
     }
 
@@ -26,24 +27,28 @@ protected:
 };
 
 // Each picture is drawn without its key colour (the table shows there);
-// colour 0 has no picture and leaves the table showing.
+// colour 0 has no picture and leaves the table showing. At 200 % the
+// picture is the finer art's own; its size for the layout stays the same.
 TEST_F(LinkBannerTest, PictureWithoutItsKeyColourOverTheTable)
 {
     const struct {
         std::uint32_t colour;
         int image, width, height;
         COLORREF key;
-    } cases[] = {{0x00644000, IDB_BANNER_LOGO, 220, 25, 0x0024BFF8},
-                 {0x00E9B185, IDB_BANNER_ADDRESS, 266, 30, 0x00E7D6C6}};
+        int factor;
+    } cases[] = {{0x00644000, IDB_BANNER_LOGO, 220, 25, 0x0024BFF8, 1},
+                 {0x00E9B185, IDB_BANNER_ADDRESS, 266, 30, 0x00E7D6C6, 1},
+                 {0x00E9B185, IDB_BANNER_ADDRESS, 266, 30, 0x00E7D6C6, 2}};
+    MoveWindow(host.Handle(), 0, 0, 600, 200, TRUE);
     for (const auto& c : cases) {
-        ShowFor(c.colour);
+        ShowFor(c.colour, c.factor);
         const SIZE size = banner.ImageSize();
         ASSERT_EQ(std::pair(size.cx, size.cy), (std::pair<LONG, LONG>(c.width, c.height))) << c.image;
-        const auto picture = ResourceBitmap(c.image);
+        const auto picture = ResourceBitmap(c.image, c.factor);
         const MemorySurface pixels(banner.Window());
         int wrong = 0;
-        for (int y = 0; y < c.height; ++y)
-            for (int x = 0; x < c.width; ++x) {
+        for (int y = 0; y < c.height * c.factor; ++y)
+            for (int x = 0; x < c.width * c.factor; ++x) {
                 const COLORREF original = picture->Pixel(x, y);
                 wrong += pixels.Pixel(x, y) != (original == c.key ? hostGrey : original);
             }

@@ -27,31 +27,6 @@ protected:
     StatusPanel panel;
 };
 
-// The standard size's picture of a set, read by the system's own readers:
-// the 2x set's whole file by way of a file.
-std::unique_ptr<MemorySurface> SetPicture(int id, int factor)
-{
-    if (factor == 1)
-        return ResourceBitmap(id);
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "BITMAP2X");
-    char path[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, path);
-    lstrcatA(path, "wexa-picture-2x.bmp");
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, LockResource(LoadResource(nullptr, found)), SizeofResource(nullptr, found), &written, nullptr);
-    CloseHandle(file);
-    GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    DeleteFileA(path);
-    BITMAP info = {};
-    GetObjectA(bitmap.Get(), sizeof(info), &info);
-    auto surface = std::make_unique<MemorySurface>(info.bmWidth, info.bmHeight);
-    MemoryContext source(surface->Context());
-    ScopedSelect selected(source.Get(), bitmap.Get());
-    BitBlt(surface->Context(), 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
-    return surface;
-}
-
 // Unscaled and at 200 %: the label band in the table colour with white
 // lettering; the picture below it (at 200 % the finer art's own, not the
 // standard one enlarged) clipped to the oval on every colour but its own
@@ -70,7 +45,7 @@ TEST_F(StatusPanelTest, LabelPictureAndNumberUnscaledAndAt200Percent)
         panel.SetScale(DisplayScale(96 * c.factor, 100));
         panel.Place(RectAt(10, 5, 54, 65));
         const int w = 54 * c.factor, h = 65 * c.factor;
-        const auto picture = SetPicture(IDB_PANEL, c.factor);
+        const auto picture = ResourceBitmap(IDB_PANEL, c.factor);
         GdiObject<HRGN> oval(CreateRoundRectRgn(c.oval.left, c.oval.top, c.oval.right, c.oval.bottom,
                                                 picture->Width(), picture->Height()));
         for (COLORREF colour : {COLORREF{0x00E9B185}, pictureBlue}) {

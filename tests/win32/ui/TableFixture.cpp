@@ -79,10 +79,23 @@ std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe
     return text.str();
 }
 
-std::unique_ptr<MemorySurface> ResourceBitmap(int id)
+std::unique_ptr<MemorySurface> ResourceBitmap(int id, int factor)
 {
+    // The 2x set's picture is a whole file: the system reads it from one.
+    char path[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, path);
+    lstrcatA(path, "wexa-picture-2x.bmp");
+    if (factor == 2) {
+        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "BITMAP2X");
+        HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, LockResource(LoadResource(nullptr, found)), SizeofResource(nullptr, found), &written, nullptr);
+        CloseHandle(file);
+    }
     GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
+        factor == 2 ? LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)
+                    : LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0)));
+    DeleteFileA(path);
     BITMAP info = {};
     GetObjectA(bitmap.Get(), sizeof(info), &info);
     auto surface = std::make_unique<MemorySurface>(info.bmWidth, info.bmHeight);

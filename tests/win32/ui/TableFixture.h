@@ -49,5 +49,6 @@ struct Probe {
 };
 // The probes whose pixel differs, as " (x, y)=colour": empty when all match.
 std::string Mismatches(const MemorySurface& surface, std::initializer_list<Probe> probes);
-// A bitmap resource of this program, drawn into a surface of its size.
-std::unique_ptr<MemorySurface> ResourceBitmap(int id);
+// A bitmap resource of this program, of its standard set or the 2x set,
+// drawn into a surface of its size by the system's own readers.
+std::unique_ptr<MemorySurface> ResourceBitmap(int id, int factor = 1);
