@@ -28,10 +28,8 @@ TEST(PictureScaling, AreaAverageDownBilinearUpAndCopiesAtTheSameSize)
     };
     for (const auto& c : cases) {
         const Picture result = Resample({c.width, c.height, c.pixels}, c.toWidth, c.toHeight);
-        EXPECT_EQ(result.width, c.toWidth);
-        EXPECT_EQ(result.height, c.toHeight);
-        EXPECT_EQ(result.pixels, c.expected) << c.width << " x " << c.height << " to " << c.toWidth << " x "
-                                             << c.toHeight;
+        EXPECT_EQ(std::tuple(result.width, result.height, result.pixels), std::tuple(c.toWidth, c.toHeight, c.expected))
+            << c.width << " x " << c.height << " to " << c.toWidth << " x " << c.toHeight;
     }
     EXPECT_TRUE(Resample({2, 2, {1, 2, 3}}, 4, 4).pixels.empty());
     const std::uint32_t key = 0x00FF00FF;

@@ -21,8 +21,8 @@ TEST(ScaledBar, DeviceRowsTakeTheColourOfTheirLogicalRow)
             countdown::DeviceGradientRows(455, c.deviceHeight, DisplayScale(96, c.zoom));
         ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.count)) << c.zoom;
         for (const auto& [y, colour] : c.rows) {
-            EXPECT_EQ(rows[static_cast<std::size_t>(y - c.first)].y, y) << c.zoom;
-            EXPECT_EQ(rows[static_cast<std::size_t>(y - c.first)].colour, colour) << c.zoom << " %, row " << y;
+            const countdown::GradientRow& row = rows[static_cast<std::size_t>(y - c.first)];
+            EXPECT_EQ(std::pair(row.y, row.colour), std::pair(y, colour)) << c.zoom << " %, row " << y;
         }
     }
 }
