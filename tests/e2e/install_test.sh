@@ -5,7 +5,8 @@
 set -u
 source "$(dirname "$0")/lib.sh"
 export WEXA_BUILD="$(cd "$1/../.." && pwd)" HOME="$(mktemp -d)"
-trap 'rm -rf "$HOME"' EXIT
+e2e_at_exit env WINEPREFIX="$HOME/.local/share/wexa/prefix" wineserver -k
+e2e_at_exit rm -rf "$HOME"
 unset XDG_DATA_HOME
 share=$HOME/.local/share
 mkdir -p "$HOME/.local/bin" "$HOME/.config/pulse" "$share/applications"
@@ -20,9 +21,9 @@ e2e_check "the icon at every size" "16x16 32x32 48x48 64x64 128x128 256x256 " "$
     identify -format '%wx%h ' "$share/icons/hicolor/${n}x$n/apps/wexa.png"; done 2>/dev/null)"
 
 command=$(sed -n 's/^Exec=//p' "$share/applications/wexa.desktop")
-(cd "$HOME" && PATH=$HOME/.local/bin:$PATH exec $command /seed 1 </dev/null >/dev/null 2>&1) &
+(cd "$HOME" && WEXA_E2E_TAG=$e2e_tag PATH=$HOME/.local/bin:$PATH exec $command /seed 1 </dev/null >/dev/null 2>&1) &
 e2e_pid=$!
-e2e_sees "the first start shows its progress" eval "xdotool search --onlyvisible --name 'first start' >/dev/null"
+e2e_sees "the first start shows its progress" e2e_shown "Morvane Solitaire: first start"
 e2e_until 180 e2e_found_window && e2e_until 60 e2e_found_table || e2e_give_up "the game shows its window and table"
 e2e_pass_intro
 # Seed 1 deals the queen of hearts (our bitmap 38) last, to place 28 at (573, 370).
