@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A player's install in a HOME of its own that holds ~/.local/bin and another menu entry: a valid entry,
-# the icon at every size, the entry's command run as the desktop runs it (progress while the first start
-# prepares Wine, then the seed-1 deal), the settings kept by a new install, and that HOME as it was after uninstalling.
+# A player's install in a fresh HOME that already holds ~/.local/bin and another menu entry: a valid
+# entry, the icon at every size, the entry's command run as the desktop runs it (progress while the first
+# start prepares Wine, then the seed-1 deal), settings kept over a reinstall, HOME as it was after uninstall.
 set -u
 source "$(dirname "$0")/lib.sh"
 export WEXA_BUILD="$(cd "$1/../.." && pwd)" HOME="$(mktemp -d)"
