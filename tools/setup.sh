@@ -14,6 +14,9 @@ packages=(
     libxrender1 libxcursor1 libxi6 libxrandr2 libxinerama1 libxcomposite1 libxfixes3
     xvfb xauth x11-utils xdotool imagemagick zip unzip cloc
     python3 python3-pil fonts-dejavu-core fonts-urw-base35
+    # The installed launcher's progress window on a first start, and the
+    # menu entry's check in the install test.
+    zenity desktop-file-utils
 )
 
 # The same drawing libraries for 32-bit Wine, tried together with it.
