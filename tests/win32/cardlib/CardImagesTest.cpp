@@ -1,7 +1,7 @@
 #include "cardlib/CardImages.h"
 #include "cardlib/CardLibrary.h"
 #include "cardlib/GdiHolders.h"
-#include "cardlib/core/CardMask.h"
+#include "cardlib/core/DeckPictures.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/win32/support/TestTable.h"
 
