@@ -1,0 +1,35 @@
+// Any bytes at all, read as a deck file: no read may leave the buffer
+// (AddressSanitizer), no arithmetic may overflow (UndefinedBehaviorSanitizer),
+// and a deck that is accepted hands the drawing calls only bytes inside the
+// file, exactly as many as each picture's header makes them read.
+#include "cardlib/core/DeckPictures.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+bool Inside(ByteSpan span, const std::uint8_t* data, std::size_t size)
+{
+    return span.data >= data && span.size <= size && span.data - data <= static_cast<std::ptrdiff_t>(size - span.size);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    DeckPictures deck;
+    if (!ReadDeckPictures(PeResources(data, size), deck))
+        return 0;
+    for (const DibPicture& picture : deck.cells) {
+        const std::size_t stride = (static_cast<std::size_t>(picture.width) * picture.bitCount + 31) / 32 * 4;
+        if (!Inside(picture.info, data, size) || !Inside(picture.rows, data, size) ||
+            picture.info.size != 40 + 4 * static_cast<std::size_t>(picture.colours) ||
+            picture.rows.size != stride * static_cast<std::size_t>(picture.height) ||
+            picture.width != deck.width || picture.height != deck.height)
+            __builtin_trap();
+        PixelColour(picture, 0, 0);
+        PixelColour(picture, picture.width - 1, picture.height - 1);
+    }
+    return 0;
+}
