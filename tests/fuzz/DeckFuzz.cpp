@@ -4,31 +4,18 @@
 // file, exactly as many as each picture's header makes them read.
 #include "cardlib/core/DeckPictures.h"
 
-#include <cstddef>
-#include <cstdint>
-
-namespace {
-
-bool Inside(ByteSpan span, const std::uint8_t* data, std::size_t size)
-{
-    return span.data >= data && span.size <= size && span.data - data <= static_cast<std::ptrdiff_t>(size - span.size);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     DeckPictures deck;
     if (!ReadDeckPictures(PeResources(data, size), deck))
         return 0;
+    const auto inside = [&](ByteSpan span) { return span.data >= data && span.data + span.size <= data + size; };
     for (const DibPicture& picture : deck.cells) {
         const std::size_t stride = (static_cast<std::size_t>(picture.width) * picture.bitCount + 31) / 32 * 4;
-        if (!Inside(picture.info, data, size) || !Inside(picture.rows, data, size) ||
-            picture.info.size != 40 + 4 * static_cast<std::size_t>(picture.colours) ||
-            picture.rows.size != stride * static_cast<std::size_t>(picture.height) ||
-            picture.width != deck.width || picture.height != deck.height)
+        if (!inside(picture.info) || !inside(picture.rows) || picture.info.size != 40 + 4 * std::size_t(picture.colours) ||
+            picture.rows.size != stride * std::size_t(picture.height) || picture.width != deck.width ||
+            picture.height != deck.height)
             __builtin_trap();
-        PixelColour(picture, 0, 0);
         PixelColour(picture, picture.width - 1, picture.height - 1);
     }
     return 0;
