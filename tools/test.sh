@@ -62,14 +62,15 @@ run_fuzz() {
     done
     if "$build/fuzz/deck_fuzz" -runs=$fuzz_runs -seed=1 -artifact_prefix="$build/fuzz/" "$corpus" "$seeds" \
         >"$build/fuzz/fuzz.log" 2>&1; then
-        echo "fuzz: $(grep -E '^Done [0-9]+ runs' "$build/fuzz/fuzz.log") ($((SECONDS - start)) s in all), no failure"
+        report+=("fuzz: deck reader: $(grep -E '^Done [0-9]+ runs' "$build/fuzz/fuzz.log") ($((SECONDS - start)) s in all), no failure")
         passed=$((passed + 1))
     else
         grep -E 'ERROR|SUMMARY|Test unit written' "$build/fuzz/fuzz.log"
-        echo "fuzz: failed (full log: $build/fuzz/fuzz.log)" >&2
+        report+=("fuzz: deck reader failed (full log: $build/fuzz/fuzz.log)")
         failed=$((failed + 1))
         status=1
     fi
+    echo "${report[-1]}"
     rm -rf "$seeds" "$corpus"
 }
 run_fuzz
