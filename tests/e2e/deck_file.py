@@ -1,9 +1,7 @@
-"""The bitmaps of a deck file (a resource DLL), for the tests:
-  deck_file.py craft DECK OUT first|last FIELD VALUE  DECK with one field of its first or last bitmap
-      (header, width, height, bits, compression, colours) or of its resource entry (address, size) changed
-  deck_file.py small DECK OUT   DECK with each picture cut to its middle 8 x 8 pixels: a seed for the fuzzer
-  deck_file.py faces DECK SHOT X,Y...   the text form (QS, 10H) of the face of DECK, numbered rank by rank
-      from 0, whose top left corner shows at each point of a screenshot; ? for none"""
+"""A deck file's bitmaps for the tests. craft DECK OUT first|last FIELD VALUE: one field of the first or last
+bitmap or of its resource entry changed. small DECK OUT: every picture cut to its middle 8 x 8 (the fuzzer's
+seeds). faces DECK SHOT X,Y...: which face (QS, 10H; ? for none) of a deck numbered rank by rank from 0 shows
+with its top left corner at each point of a screenshot."""
 import io
 import struct
 import sys

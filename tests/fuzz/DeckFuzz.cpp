@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto inside = [&](ByteSpan span) { return span.data >= data && span.data + span.size <= data + size; };
     for (const DibPicture& picture : deck.cells) {
         const std::size_t stride = (static_cast<std::size_t>(picture.width) * picture.bitCount + 31) / 32 * 4;
-        if (!inside(picture.info) || !inside(picture.rows) || picture.info.size != 40 + 4 * std::size_t(picture.colours) ||
-            picture.rows.size != stride * std::size_t(picture.height) || picture.width != deck.width ||
-            picture.height != deck.height)
+        if (!inside(picture.info) || !inside(picture.rows) || picture.width != deck.width ||
+            picture.height != deck.height || picture.info.size != 40 + 4 * std::size_t(picture.colours) ||
+            picture.rows.size != stride * std::size_t(picture.height))
             __builtin_trap();
         PixelColour(picture, picture.width - 1, picture.height - 1);
     }
