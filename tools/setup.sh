@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ make pkg-config
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest libgtest-dev
+    # libFuzzer, for the fuzz targets of the core.
+    clang-14 libclang-rt-14-dev
     wine wine64
     # What Wine recommends for drawing: without these a drawing context's
     # default font is another face and text lands elsewhere.
