@@ -38,7 +38,26 @@ bool GameBase::IsPlaying() const
 
 bool GameBase::CanUndo() const
 {
-    return !undo.IsEmpty() && IsPlaying();
+    return !undo.IsEmpty() && IsPlaying() && !IsPaused();
+}
+
+void GameBase::Pause()
+{
+    if (!IsPlaying() || IsPaused() || !table->Clock().IsRunning())
+        return;
+    Platform().PlaySoundFromMemory(nullptr, 0);
+    table->Pause();
+}
+
+void GameBase::Resume()
+{
+    if (table)
+        table->Resume();
+}
+
+bool GameBase::IsPaused() const
+{
+    return table && table->IsPaused();
 }
 
 bool GameBase::HoldsCard() const
@@ -78,6 +97,8 @@ void GameBase::NewGame(bool nextLevel)
     table->CancelDrag();
     if (!nextLevel && table->Clock().SecondsLeft() != 0 && !ConfirmAbort())
         return;
+    // The new game's screens go over the table, not over the pause.
+    table->EndPause();
     table->Clock().Pause();
     const int level = nextLevel ? table->Level() + 1 : 1;
     table->SetCardsRemaining(CardsRequired(level));

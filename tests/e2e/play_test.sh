@@ -3,7 +3,7 @@
 # for its prompt, the deal fills the triangle, the "cards remaining" label
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
-# 16 back, F2 asks first (No keeps the level), a card let go below the window
+# 16 back, minimised for 20 s the level waits, F2 asks first (No keeps the level), a card let go below the window
 # goes home, and after F2 and Yes the intro goes out onto the empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
@@ -42,6 +42,19 @@ xdotool key ctrl+z
 undone() { e2e_shot undone; [ "$(at 160 450) $(at 608 371) $(at 40 500)" = "ffffff ffffff $table" ]; }
 e2e_sees "Ctrl+Z puts both cards back and empties the pile" undone
 e2e_check "Ctrl+Z brings back the 16" "$tens $ones" "$(area "$panel" 40 27 30) $(area $((panel + 27)) 40 27 30)"
+
+# Minimised for 20 s by the system's own call (no window manager here to
+# ask), the level waits; restored, the bar goes on from where it stood.
+used() { e2e_shot "$1"; count 004064 $((W - 28)) 12 1 424; } # the bar's dark rows
+show() { "$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" "$2" </dev/null >/dev/null 2>&1; }
+show "$1" minimize || e2e_check "the window minimises" yes no
+stood=$(used minimised)
+sleep 20 # the player is away
+show "$1" restore || e2e_check "the window comes back" yes no
+moved() { rows=$(used restored); [ "$rows" != "$stood" ]; }
+e2e_sees "restored, the bar moves on" moved
+e2e_check "it goes on from where it stood ($stood rows, then $rows)" yes \
+    "$([ $((rows - stood)) -ge 1 ] && [ $((rows - stood)) -le 8 ] && echo yes || echo no)"
 
 xdotool key F2
 asking() { e2e_shown 'Morvane Solitaire'; }
