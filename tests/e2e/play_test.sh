@@ -3,8 +3,9 @@
 # for its prompt, the deal fills the triangle, the "cards remaining" label
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
-# 16 back, minimised for 20 s the level waits, F2 asks first (No keeps the level), a card let go below the window
-# goes home, and after F2 and Yes the intro goes out onto the empty table.
+# 16 back, P pauses and resumes, minimised for 20 s the level waits, F2
+# asks first (No keeps the level), a card let go below the window goes
+# home, and after F2 and Yes the intro goes out onto the empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -43,18 +44,18 @@ undone() { e2e_shot undone; [ "$(at 160 450) $(at 608 371) $(at 40 500)" = "ffff
 e2e_sees "Ctrl+Z puts both cards back and empties the pile" undone
 e2e_check "Ctrl+Z brings back the 16" "$tens $ones" "$(area "$panel" 40 27 30) $(area $((panel + 27)) 40 27 30)"
 
-# Minimised for 20 s by the system's own call (no window manager here to
-# ask), the level waits; restored, the bar goes on from where it stood.
+# P covers the table and P brings it back. Minimised for 20 s by the
+# system's own call (no window manager here to ask), P meanwhile, the level
+# waits; restored, the bar goes on from where it stood.
+xdotool key p && e2e_sees "P covers the cards with the Paused screen" eval 'e2e_shot paused; [ "$(count ffffff 0 0 650 60)" = 0 ]'
+xdotool key p && e2e_sees "P brings the table back" undone
 used() { e2e_shot "$1"; count 004064 $((W - 28)) 12 1 424; } # the bar's dark rows
-show() { "$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" "$2" </dev/null >/dev/null 2>&1; }
-show "$1" minimize || e2e_check "the window minimises" yes no
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" minimize </dev/null >/dev/null 2>&1 && xdotool key p
 stood=$(used minimised)
 sleep 20 # the player is away
-show "$1" restore || e2e_check "the window comes back" yes no
-moved() { rows=$(used restored); [ "$rows" != "$stood" ]; }
-e2e_sees "restored, the bar moves on" moved
-e2e_check "it goes on from where it stood ($stood rows, then $rows)" yes \
-    "$([ $((rows - stood)) -ge 1 ] && [ $((rows - stood)) -le 8 ] && echo yes || echo no)"
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" restore </dev/null >/dev/null 2>&1
+e2e_sees "restored, the bar moves on" eval 'rows=$(used restored); [ "$rows" != "$stood" ]'
+e2e_check "from where it stood ($stood rows, then $rows)" yes "$([ $((rows - stood)) -ge 1 ] && [ $((rows - stood)) -le 8 ] && echo yes || echo no)"
 
 xdotool key F2
 asking() { e2e_shown 'Morvane Solitaire'; }

@@ -8,30 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-LONG_PTR wanted = 0;
-HWND found = nullptr;
-
-BOOL CALLBACK Match(HWND window, LPARAM)
-{
-    if (reinterpret_cast<LONG_PTR>(GetPropA(window, "__wine_x11_whole_window")) != wanted)
-        return TRUE;
-    found = window;
-    return FALSE;
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    if (argc != 3)
-        return 2;
-    wanted = static_cast<LONG_PTR>(std::strtoll(argv[1], nullptr, 0));
-    EnumWindows(&Match, 0);
-    const bool minimise = std::strcmp(argv[2], "minimize") == 0;
-    if (found)
-        ShowWindow(found, minimise ? SW_MINIMIZE : SW_RESTORE);
-    // Done when the window is in the state asked for.
-    return found && (IsIconic(found) != FALSE) == minimise ? 0 : 1;
+    const LONG_PTR wanted = argc == 3 ? static_cast<LONG_PTR>(std::strtoll(argv[1], nullptr, 0)) : 0;
+    for (HWND window = GetTopWindow(nullptr); wanted && window; window = GetWindow(window, GW_HWNDNEXT))
+        if (reinterpret_cast<LONG_PTR>(GetPropA(window, "__wine_x11_whole_window")) == wanted)
+            return ShowWindow(window, std::strcmp(argv[2], "minimize") == 0 ? SW_MINIMIZE : SW_RESTORE), 0;
+    return 1;
 }

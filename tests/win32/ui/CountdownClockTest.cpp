@@ -80,8 +80,7 @@ TEST_F(CountdownClockTest, FramesDotsAndTheUsedUpStrip)
     TickAt(5000 + 21000); // 98 rows
     MoveWindow(clock.Window(), 10, 10, 14, 428, TRUE);
     UpdateWindow(clock.Window());
-    const MemorySurface back(clock.Window());
-    EXPECT_EQ(std::pair(back.CountOf(dark, 2, 2, 12, 98), back.CountOf(dark, 2, 98, 12, 426)), std::pair(960, 0));
+    EXPECT_EQ(MemorySurface(clock.Window()).CountOf(dark, 2, 2, 12, 426), 10 * 96) << "rows 2 to 97";
 }
 
 // The clock stops itself (and shows dark) before the callback, which comes
