@@ -139,15 +139,11 @@ void MainWindow::OnSize(WPARAM type, int width, int height)
     GameBase* game = Game();
     if (!game || !game->Table() || !game->Table()->Handle())
         return;
-    // Minimised, the window has no client area: the table keeps its size
-    // (and its children theirs) for when the window comes back.
+    MoveWindow(game->Table()->Handle(), 0, 0, width, height, TRUE);
     if (type == SIZE_MINIMIZED) {
         minimised = true;
         game->Pause();
-        return;
-    }
-    MoveWindow(game->Table()->Handle(), 0, 0, width, height, TRUE);
-    if (minimised) {
+    } else if (minimised) {
         minimised = false;
         game->Resume();
     }

@@ -181,7 +181,7 @@ void GameWindow::Resume()
         return;
     EndPause();
     clock.Resume();
-    UpdateWindow(Handle());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void GameWindow::EndPause()

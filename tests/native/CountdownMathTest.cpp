@@ -78,8 +78,8 @@ TEST(CountdownSeconds, CountDownFromTheDurationAndWrapRound)
 // resumes take turns; the play time at a last reading. Holds of 0 ms, across
 // a wrap of the count, as long as its whole range, or 50 ms before the end
 // of a 90-second level (up 50 ms of play later, as above) add nothing; nor
-// do a thousand short ones.
-TEST(CountdownPlayTime, HoldsAddNothing)
+// do a thousand short ones, nor a suspend.
+TEST(CountdownPlayTime, HoldsAndSleepAddNothing)
 {
     const struct {
         std::vector<std::uint32_t> readings;
@@ -103,18 +103,14 @@ TEST(CountdownPlayTime, HoldsAddNothing)
     for (std::uint32_t now = start + 20; now != start + 30020; now += 30)
         played.Hold(now), played.Resume(now + 10);
     EXPECT_EQ(played.Elapsed(start + 30000), 20000u);
-}
-
-// The count that leaves out sleep, so a suspend does not move it: 100-ns
-// units as wrapping milliseconds, right across the units' 32 bits (seven
-// minutes after start) and the milliseconds' (49.7 days).
-TEST(CountdownPlayTime, AwakeMillisecondsAcrossTheirBoundaries)
-{
+    // The count that leaves out sleep, so a suspend does not move it: 100-ns
+    // units as wrapping milliseconds, right across the units' 32 bits (seven
+    // minutes after start) and the milliseconds' (49.7 days).
     const std::uint64_t range = std::uint64_t{1} << 32;
-    for (const auto& [from, to, played] : {std::tuple<std::uint64_t, std::uint64_t, std::uint32_t>{0, 9999, 0},
-                                           {0, 10000, 1}, {range - 50000000, range + 50000000, 10000},
-                                           {(range - 1000) * 10000, (range + 500) * 10000 + 9999, 1500}})
-        EXPECT_EQ(AwakeMilliseconds(to) - AwakeMilliseconds(from), played) << from;
+    for (const auto& [from, to, awake] : {std::tuple<std::uint64_t, std::uint64_t, std::uint32_t>{0, 9999, 0},
+                                          {0, 10000, 1}, {range - 50000000, range + 50000000, 10000},
+                                          {(range - 1000) * 10000, (range + 500) * 10000 + 9999, 1500}})
+        EXPECT_EQ(AwakeMilliseconds(to) - AwakeMilliseconds(from), awake) << from;
 }
 
 } // namespace
