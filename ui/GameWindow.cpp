@@ -59,10 +59,10 @@ bool GameWindow::ShowScreen(int mode)
     // earlier game over goes first.
     const bool overGone = screenMode == GameOverScreen && mode != GameOverScreen;
     screenMode = mode;
-    if (overGone) {
+    if (overGone)
         InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
-    }
+    // Children shown again just before (the end of a pause) are painted first.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     tableProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
     SetInputEnabled(mode != GameOverScreen);
