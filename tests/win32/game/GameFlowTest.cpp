@@ -178,14 +178,14 @@ TEST_F(GameFlowTest, AfterAGameOverTheIntroductionGoesOutOntoTheEmptyTable)
     EXPECT_EQ(snapshots[1].CountDifferences(snapshots[0]), 0);
 }
 
-// Outside a level a pause does nothing: not during the introduction (nor the
-// deal after it, as little in play) or after a game over. In play a card in
-// hand (by keys, by mouse) goes home, sounds stop, Undo waits and the
-// "Paused" screen hides the cards, the panels and the bar; keys play nothing.
-// An hour away counts nothing: each way back in shows the bar as it stood,
-// and a tick then leaves it there; time asleep counts nothing either. From a
-// pause New game asks first: No keeps the pause, Yes brings the introduction
-// over the table, not over the pause.
+// Outside a level a pause does nothing: not before the first game, during
+// an introduction (nor the deal after it, as little in play) or after a
+// game over. In play a card in hand (by keys, by mouse) goes home, sounds
+// stop, Undo waits and the "Paused" screen hides the cards, the panels and
+// the bar; keys play nothing. An hour away counts nothing: each way back in
+// shows the bar as it stood, and a tick then leaves it there; time asleep
+// counts nothing either. From a pause New game asks first: No keeps the
+// pause, Yes brings the introduction over the table, not over the pause.
 TEST_F(GameFlowTest, APauseOnlyInPlayHoldsTheCountdownAndHidesTheTable)
 {
     const auto pauseFails = [this] { game->Pause(); EXPECT_FALSE(game->IsPaused()); };
@@ -224,7 +224,8 @@ TEST_F(GameFlowTest, APauseOnlyInPlayHoldsTheCountdownAndHidesTheTable)
     EXPECT_TRUE(game->IsPaused() && platform.messages.size() == 1);
     MemorySurface snapshot(2, 1);
     RunInsideNextLoop([&] {
-        BitBlt(snapshot.Context(), 0, 0, 2, 1, Table().Transition().Snapshot(), 550, 150, SRCCOPY), ClickScreenAway();
+        BitBlt(snapshot.Context(), 0, 0, 2, 1, Table().Transition().Snapshot(), 550, 150, SRCCOPY);
+        pauseFails(), ClickScreenAway();
     });
     platform.messageBoxAnswer = IDYES;
     game->NewGame(false);
