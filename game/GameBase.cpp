@@ -43,10 +43,8 @@ bool GameBase::CanUndo() const
 
 void GameBase::Pause()
 {
-    if (!IsPlaying() || IsPaused() || !table->Clock().IsRunning())
-        return;
-    Platform().PlaySoundFromMemory(nullptr, 0);
-    table->Pause();
+    if (table && table->Pause())
+        Platform().PlaySoundFromMemory(nullptr, 0);
 }
 
 void GameBase::Resume()
@@ -97,8 +95,6 @@ void GameBase::NewGame(bool nextLevel)
     table->CancelDrag();
     if (!nextLevel && table->Clock().SecondsLeft() != 0 && !ConfirmAbort())
         return;
-    // The new game's screens go over the table, not over the pause.
-    table->EndPause();
     table->Clock().Pause();
     const int level = nextLevel ? table->Level() + 1 : 1;
     table->SetCardsRemaining(CardsRequired(level));

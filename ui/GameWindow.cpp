@@ -52,6 +52,7 @@ bool GameWindow::ShowScreen(int mode)
     HWND window = Handle();
     if (!window || transition.IsRunning())
         return false;
+    // The screen goes over the table, not over the pause.
     EndPause();
     // The screen's snapshot shows the table without the keyboard's marks.
     Keyboard().Hide();
@@ -61,7 +62,7 @@ bool GameWindow::ShowScreen(int mode)
     screenMode = mode;
     if (overGone)
         InvalidateRect(window, nullptr, FALSE);
-    // Children shown again just before (the end of a pause) are painted first.
+    // The table and its children as the game left them, the end of a pause included.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     tableProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));

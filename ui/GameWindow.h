@@ -44,13 +44,11 @@ public:
     // stands, a card in hand goes home and the "Paused" screen covers the
     // table and its children. It has no message loop of its own, so the
     // menu and its keys go on working; a click, Enter or Space on it comes
-    // back. False, changing nothing, when no countdown runs or a screen is up.
+    // back. False, changing nothing, outside a level: when no countdown runs
+    // or a screen is up. A screen (New game asks first) ends the pause.
     bool Pause();
     // The table shows again and the countdown goes on from where it stood.
     void Resume();
-    // The pause is over without the countdown going on, for a new game:
-    // the table's own procedure and children are back, a repaint is due.
-    void EndPause();
     bool IsPaused() const { return paused; }
 
     CountdownClock& Clock() { return clock; }
@@ -72,6 +70,9 @@ private:
     // Runs the screen's message loop; false when WM_QUIT ended it, with its exit code.
     bool RunScreenLoop(WPARAM& quitCode);
     void FinishScreen(int mode);
+    // The pause is over without the countdown going on, for a screen (a new
+    // game's): the table's own procedure and children are back, a repaint is due.
+    void EndPause();
 
     WNDPROC tableProcedure = nullptr; // the card window's procedure while a screen or the pause is up
     bool paused = false;
