@@ -38,7 +38,24 @@ bool GameBase::IsPlaying() const
 
 bool GameBase::CanUndo() const
 {
-    return !undo.IsEmpty() && IsPlaying();
+    return !undo.IsEmpty() && IsPlaying() && !IsPaused();
+}
+
+void GameBase::Pause()
+{
+    if (table && table->Pause())
+        Platform().PlaySoundFromMemory(nullptr, 0);
+}
+
+void GameBase::Resume()
+{
+    if (table)
+        table->Resume();
+}
+
+bool GameBase::IsPaused() const
+{
+    return table && table->IsPaused();
 }
 
 bool GameBase::HoldsCard() const

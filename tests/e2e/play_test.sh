@@ -3,8 +3,9 @@
 # for its prompt, the deal fills the triangle, the "cards remaining" label
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
-# 16 back, F2 asks first (No keeps the level), a card let go below the window
-# goes home, and after F2 and Yes the intro goes out onto the empty table.
+# 16 back, P pauses and resumes, minimised for 20 s the level waits, F2
+# asks first (No keeps the level), a card let go below the window goes
+# home, and after F2 and Yes the intro goes out onto the empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -42,6 +43,20 @@ xdotool key ctrl+z
 undone() { e2e_shot undone; [ "$(at 160 450) $(at 608 371) $(at 40 500)" = "ffffff ffffff $table" ]; }
 e2e_sees "Ctrl+Z puts both cards back and empties the pile" undone
 e2e_check "Ctrl+Z brings back the 16" "$tens $ones" "$(area "$panel" 40 27 30) $(area $((panel + 27)) 40 27 30)"
+
+# P covers the table and P brings it back. Minimised for 20 s by the
+# system's own call (no window manager here to ask), P halfway, the level
+# waits; restored, the bar goes on from where it stood.
+xdotool key p && e2e_sees "P covers the cards with the Paused screen" eval 'e2e_shot paused; [ "$(count ffffff 0 0 650 60)" = 0 ]'
+xdotool key p && e2e_sees "P brings the table back" undone
+used() { e2e_shot "$1"; count 004064 $((W - 28)) 12 1 424; } # the bar's dark rows
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" minimize </dev/null >/dev/null 2>&1
+stood=$(used minimised)
+sleep 10 # the player is away, and
+xdotool key p && sleep 10 # presses P halfway
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" restore </dev/null >/dev/null 2>&1
+e2e_sees "restored, the bar goes on from where it stood (up to 8 rows on)" \
+    eval 'rows=$(used restored); [ $((rows - stood)) -ge 1 ] && [ $((rows - stood)) -le 8 ]'
 
 xdotool key F2
 asking() { e2e_shown 'Morvane Solitaire'; }

@@ -89,8 +89,10 @@ void GameFixture::ClickButton()
 void GameFixture::TimeUp()
 {
     platform.now += 200000;
-    SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0);
+    TickClock();
 }
+
+void GameFixture::TickClock() { SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0); }
 
 std::string GameFixture::TakeSounds()
 {

@@ -40,6 +40,8 @@ protected:
     void Drag(int from, int to) { Hold(from), MoveOver(to), Release(); }
     void ClickButton();
     void TimeUp(); // the countdown runs out
+    void TickClock();
+    void Key(WPARAM key) { SendMessageA(Table().Handle(), WM_KEYDOWN, key, 1); }
     // Sounds played from memory since the last call: "116@23" (resource id
     // at flags), "stop@0" for the null sound.
     std::string TakeSounds();

@@ -9,7 +9,6 @@ namespace {
 // 23, the jack of clubs to 24 and the queen of spades to 27.
 class KeyboardPlayTest : public GameFixture {
 protected:
-    void Key(WPARAM key) { SendMessageA(Table().Handle(), WM_KEYDOWN, key, 1); }
     // Tab until the frame stands on the place's card.
     void FocusOn(int id)
     {
