@@ -82,7 +82,7 @@ private:
     bool OnKeyDown(WPARAM key, bool repeated);
     void OnPaintMessage();
     void OnCaptureChanged(HWND newCapture);
-    void OnLostAttention();
+    void OnFocusLost();
     void ForgetPressesOfThisWindow();
     // The region whose cards this window's mouse drags; null for none (and
     // for a card held by key).

@@ -80,8 +80,7 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnCaptureChanged(reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-        OnLostAttention();
+        OnFocusLost();
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_DESTROY:
         CancelDrag();
@@ -179,18 +178,18 @@ bool CardWindow::OnKeyDown(WPARAM key, bool repeated)
 }
 
 // Another window took the capture, or it was released without a release of
-// the button reaching us. Our own endings clear the press before they let
-// go of the capture, so they find nothing here.
+// the button reaching us (the system cancelling modes releases it too). Our
+// own endings clear the press before they let go of the capture, so they
+// find nothing here.
 void CardWindow::OnCaptureChanged(HWND newCapture)
 {
     if (newCapture != hwnd)
         EndMousePress();
 }
 
-// The player's attention went elsewhere: the keyboard's focus moved to
-// another window or program (a deactivation takes it too), or the system
-// cancels modes (a box coming up). The release would come to someone else.
-void CardWindow::OnLostAttention()
+// The keyboard's focus moved to another window or program (a deactivation
+// takes it too): the release would come to someone else.
+void CardWindow::OnFocusLost()
 {
     EndMousePress();
 }
