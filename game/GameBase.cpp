@@ -115,9 +115,13 @@ void GameBase::NewGame(bool nextLevel)
 
 bool GameBase::ShowScreenBefore(bool nextLevel)
 {
-    // The introduction goes out onto the empty table, as at the first start.
-    if (!nextLevel)
+    // The introduction goes out onto the table as at the first start: no
+    // cards, no level, the bar stopped.
+    if (!nextLevel) {
+        table->SetLevel(-1);
+        table->Clock().Stop();
         ClearTable();
+    }
     const bool shown = table->ShowScreen(nextLevel ? LevelScreen : IntroScreen);
     if (!shown) {
         // Closing: the quit waits in the queue for the outer loop. A screen

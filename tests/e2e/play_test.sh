@@ -4,8 +4,9 @@
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
 # 16 back, P pauses and resumes, minimised for 20 s the level waits, F2
-# asks first (No keeps the level), a card let go below the window goes
-# home, and after F2 and Yes the intro goes out onto the empty table.
+# asks first (No keeps the level), a card in hand goes home when another
+# program takes the focus, and after F2 and Yes the intro goes out onto the
+# empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -68,13 +69,18 @@ e2e_shot after-no
 e2e_check "No keeps the level: the cards and the 16 stay" "ffffff ffffff $ones" \
     "$(at 160 450) $(at 608 371) $(area $((panel + 27)) 40 27 30)"
 
-# The ace let go below the window, then the pointer over the queen and the
-# empty table, with no click.
-xdotool mousemove $((ox + 182)) $((oy + 430)) mousedown 1 sleep 0.1 mousemove $((ox + 140)) $((oy + H - 20)) \
-    sleep 0.1 mousemove $((ox + 62)) $((oy + H + 30)) sleep 0.1 mouseup 1 sleep 0.1 mousemove $((ox + 330)) $((oy + H - 20)) \
-    sleep 0.1 mousemove $((ox + 608)) $((oy + 430)) sleep 0.1 mousemove $((ox + 510)) $((oy + 135))
+# The ace in hand when another program takes the focus (xmessage, given it
+# as a window manager would), let go over that program, then the pointer
+# over the queen and the empty table, with no click.
+xmessage -geometry +0+0 -title "$e2e_tag" "another program" 2>/dev/null &
+other=$! && e2e_at_exit sh -c "kill $other 2>/dev/null"
+shown() { o=$(xdotool search --onlyvisible --name "^$e2e_tag\$" 2>/dev/null | head -n 1); [ -n "$o" ]; }
+xdotool windowfocus --sync "$e2e_window" mousemove $((ox + 182)) $((oy + 430)) mousedown 1 sleep 0.1 mousemove $((ox + 250)) $((oy + 300))
+e2e_until 60 shown && xdotool windowfocus --sync "$o" sleep 0.2 mousemove 5 5 sleep 0.1 mouseup 1 sleep 0.1 \
+    mousemove $((ox + 330)) $((oy + 200)) sleep 0.1 mousemove $((ox + 608)) $((oy + 430)) sleep 0.1 mousemove $((ox + 510)) $((oy + 135))
 home() { e2e_shot home; [ "$(at 160 450) $(at 608 371) $(at 40 500) $(count "$table" 480 110 60 50)" = "ffffff ffffff $table 3000" ]; }
-e2e_sees "a card let go below the window goes home, no pair made, none on the pointer" home
+e2e_sees "a card in hand goes home when another program takes the focus: no pair made, none on the pointer" home
+kill "$other" && e2e_activate
 
 xdotool key F2 && e2e_until 60 asking && e2e_until 60 answered y
 e2e_pass_intro

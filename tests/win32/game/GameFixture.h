@@ -39,6 +39,7 @@ protected:
     void Release() { SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(heldX, heldY)); }
     void Drag(int from, int to) { Hold(from), MoveOver(to), Release(); }
     void ClickButton();
+    void FocusOn(int id); // Tab until the frame stands on the place's card
     void TimeUp(); // the countdown runs out
     void TickClock();
     void Key(WPARAM key) { SendMessageA(Table().Handle(), WM_KEYDOWN, key, 1); }
