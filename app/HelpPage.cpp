@@ -61,7 +61,12 @@ HRESULT ShowPage(HWND owner, ShowHtmlDialogFunction show, const std::wstring& ad
 
 std::wstring HelpPageAddress(const std::wstring& modulePath, int resourceId)
 {
-    std::wstring address = L"res://" + modulePath + L"/" + std::to_wstring(resourceId);
+    // The protocol reads the path percent-encoded: a '#' there would start
+    // the address's fragment, and a '%' an escape.
+    std::wstring address = L"res://";
+    for (wchar_t c : modulePath)
+        address += c == L'%' ? L"%25" : c == L'#' ? L"%23" : std::wstring(1, c);
+    address += L"/" + std::to_wstring(resourceId);
     return address.size() < MAX_PATH ? address : std::wstring();
 }
 

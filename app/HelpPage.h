@@ -15,6 +15,6 @@ bool ShowHelpPage(HWND owner, int resourceId);
 bool ShowHelpPage(HWND owner, int resourceId, const wchar_t* libraryName, const char* entryName);
 
 // The resource address "res://<module path>/<id>" of a page in the module
-// at that path, whatever its script; empty when the address passes the
-// 259 characters an address may have.
+// at that path, whatever its script, with '%' and '#' in the path escaped;
+// empty when the address passes the 259 characters an address may have.
 std::wstring HelpPageAddress(const std::wstring& modulePath, int resourceId);

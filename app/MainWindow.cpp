@@ -90,7 +90,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         return OnCreate() ? 0 : -1;
     case WM_SIZE:
-        OnSize(LOWORD(lParam), HIWORD(lParam));
+        OnSize(wParam, LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_SETFOCUS:
         OnSetFocus();
@@ -134,11 +134,19 @@ bool MainWindow::OnCreate()
     return true;
 }
 
-void MainWindow::OnSize(int width, int height)
+void MainWindow::OnSize(WPARAM type, int width, int height)
 {
     GameBase* game = Game();
-    if (game && game->Table() && game->Table()->Handle())
-        MoveWindow(game->Table()->Handle(), 0, 0, width, height, TRUE);
+    if (!game || !game->Table() || !game->Table()->Handle())
+        return;
+    MoveWindow(game->Table()->Handle(), 0, 0, width, height, TRUE);
+    if (type == SIZE_MINIMIZED) {
+        minimised = true;
+        game->Pause();
+    } else if (minimised) {
+        minimised = false;
+        game->Resume();
+    }
 }
 
 // The keys go to the table, which plays by them; the accelerators and the
@@ -195,6 +203,13 @@ void MainWindow::OnCommand(int command)
         break;
     case IDC_UNDO:
         game->Undo();
+        break;
+    case IDC_PAUSE:
+        // Only restoring the window ends a pause that minimising began.
+        if (game->IsPaused() && !minimised)
+            game->Resume();
+        else
+            game->Pause();
         break;
     case IDC_BACKGROUND: {
         // Cancel and the close box change nothing.

@@ -8,7 +8,8 @@ class GameBase;
 // The program's one top-level window: captionless, 712 x 553 and centred,
 // its menu bar the only frame the player sees (the bar's empty part moves
 // the window), its client area filled by the game's table. It turns menu
-// commands into calls on the game and keeps the two settings.
+// commands into calls on the game and keeps the two settings. Minimising it
+// pauses a level; restoring it comes back.
 class MainWindow {
 public:
     explicit MainWindow(AppHolder& owner) : holder(owner) {}
@@ -27,7 +28,7 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool OnCreate();
-    void OnSize(int width, int height);
+    void OnSize(WPARAM type, int width, int height);
     void OnSetFocus();
     LRESULT OnHitTest(WPARAM wParam, LPARAM lParam);
     void OnInitMenuPopup(HMENU popup);
@@ -37,4 +38,5 @@ private:
 
     AppHolder& holder;
     HWND hwnd = nullptr;
+    bool minimised = false;
 };

@@ -2,11 +2,13 @@
 
 #include "cardlib/CardLibrary.h"
 #include "cardlib/SystemLibraries.h"
-#include "cardlib/core/CardMask.h"
+#include "cardlib/core/DeckPictures.h"
 #include "cardlib/core/PlatformServices.h"
 
-#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -14,152 +16,38 @@ namespace {
 // put back before the strip is deleted.
 HGDIOBJ stripSurfaceDefaultBitmap = nullptr;
 
+// No deck is larger: ours is 1.4 MB, and pictures drawn at three times the
+// size beside them would still fit.
+constexpr DWORD largestDeckFile = 64u << 20;
+
 void ReportFailure(const char* text)
 {
     Platform().ShowMessageBox(nullptr, text, cardErrorCaption, cardErrorFlags);
     PostQuitMessage(0);
 }
 
-// How far from `base` the pages mapped with it reach.
-std::size_t MappedExtent(const BYTE* base)
+// The file's bytes, read once into memory of our own: what is checked is
+// what is drawn, whatever happens to the file afterwards, and nobody may
+// write to it while it is read. Empty when the file is missing, unreadable
+// or larger than any deck.
+std::vector<std::uint8_t> ReadDeckFile(const std::wstring& path)
 {
-    std::size_t extent = 0;
-    MEMORY_BASIC_INFORMATION region = {};
-    while (VirtualQuery(base + extent, &region, sizeof(region)) == sizeof(region) &&
-           region.AllocationBase == base && region.State == MEM_COMMIT && region.RegionSize > 0)
-        extent += region.RegionSize;
-    return extent;
-}
-
-// The size of the file on disk; 0 when it cannot be read.
-ULONGLONG FileSize(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA attributes = {};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes))
-        return 0;
-    return (static_cast<ULONGLONG>(attributes.nFileSizeHigh) << 32) | attributes.nFileSizeLow;
-}
-
-// A deck cut short or damaged still maps, and the system reads its pictures
-// from wherever its headers point, past the end of what was mapped: the
-// program would fault. So before any picture is read, the sections the
-// headers claim must lie inside the file, and every picture inside the
-// mapped pages.
-bool DeckIsWhole(HMODULE module, const std::wstring& path)
-{
-    // A library loaded as data has its handle's low bits set.
-    const BYTE* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module) & ~ULONG_PTR{3});
-    const std::size_t mapped = MappedExtent(base);
-    const ULONGLONG fileSize = FileSize(path);
-    if (mapped < sizeof(IMAGE_DOS_HEADER))
-        return false;
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const std::size_t headers = static_cast<std::size_t>(dos->e_lfanew);
-    if (dos->e_magic != IMAGE_DOS_SIGNATURE || dos->e_lfanew < 0 ||
-        headers + offsetof(IMAGE_NT_HEADERS, OptionalHeader) > mapped)
-        return false;
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + headers);
-    const std::size_t sections = headers + offsetof(IMAGE_NT_HEADERS, OptionalHeader) +
-                                 nt->FileHeader.SizeOfOptionalHeader;
-    if (nt->Signature != IMAGE_NT_SIGNATURE ||
-        sections + nt->FileHeader.NumberOfSections * sizeof(IMAGE_SECTION_HEADER) > mapped)
-        return false;
-    const auto* section = reinterpret_cast<const IMAGE_SECTION_HEADER*>(base + sections);
-    for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section)
-        if (ULONGLONG{section->PointerToRawData} + section->SizeOfRawData > fileSize)
-            return false;
-    for (int cell = 0; cell < stripCells; ++cell) {
-        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(StripCellResourceId(cell)), MAKEINTRESOURCEW(2));
-        if (!found)
-            continue; // a missing picture refuses the deck later
-        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-        const std::size_t size = SizeofResource(module, found);
-        if (!data || data < base || static_cast<std::size_t>(data - base) > mapped ||
-            size > mapped - static_cast<std::size_t>(data - base))
-            return false;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::vector<std::uint8_t> bytes;
+    DWORD high = 0;
+    const DWORD size = GetFileSize(file, &high);
+    if (size != INVALID_FILE_SIZE && high == 0 && size <= largestDeckFile) {
+        bytes.resize(size);
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data(), size, &read, nullptr) || read != size)
+            bytes.clear();
     }
-    return true;
+    CloseHandle(file);
+    return bytes;
 }
-
-// Opened as a data file, the library's code never runs; a full path keeps
-// the current directory out of the search. Null, with nothing kept, for a
-// deck that is missing or not whole.
-HMODULE OpenDeck(const std::wstring& path)
-{
-    if (path.empty())
-        return nullptr;
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    if (module && !DeckIsWhole(module, path)) {
-        FreeLibrary(module);
-        return nullptr;
-    }
-    return module;
-}
-
-// Beside the program, in whatever script its folder is named, else in the
-// system folder.
-HMODULE OpenCardLibrary()
-{
-    const std::wstring program = ProgramPath();
-    if (HMODULE module = program.empty() ? nullptr : OpenDeck(FolderOf(program) + L"cards.dll"))
-        return module;
-    const std::wstring system = SystemFolder();
-    return system.empty() ? nullptr : OpenDeck(system + L"cards.dll");
-}
-
-bool CopyFromModule(HMODULE module)
-{
-    int width = 0;
-    int height = 0;
-    if (!CopyCardImages(module, width, height))
-        return false;
-    cardWidth = width;
-    cardHeight = height;
-    return true;
-}
-
-bool LoadFromModule(HMODULE module)
-{
-    if (!module) {
-        ReportFailure(cardErrorText32);
-        return false;
-    }
-    bool copied = CopyFromModule(module);
-    FreeLibrary(module);
-    if (!copied)
-        ReportFailure(cardErrorText32);
-    return copied;
-}
-
-#if !defined(_WIN64)
-// The Windows 95/98/Me family loads the library through its 16-bit module
-// loader, exported by KERNEL32 only by ordinal. Only the 32-bit build can
-// ever run there.
-using LoadLibrary16Function = WORD(WINAPI*)(LPCSTR);
-using FreeLibrary16Function = void(WINAPI*)(WORD);
-
-template <typename Function>
-Function Kernel32Ordinal(int ordinal)
-{
-    FARPROC found = GetProcAddress(GetModuleHandleA("KERNEL32"), MAKEINTRESOURCEA(ordinal));
-    // Through void (*)() because GetProcAddress knows no signatures.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-bool LoadThrough16BitLoader()
-{
-    auto load = Kernel32Ordinal<LoadLibrary16Function>(35);
-    auto release = Kernel32Ordinal<FreeLibrary16Function>(36);
-    WORD module = load && release ? load("cards.dll") : 0;
-    // The 16-bit loader reports errors as values below 32.
-    bool copied = module >= 32 && CopyFromModule(reinterpret_cast<HMODULE>(static_cast<ULONG_PTR>(module)));
-    if (module >= 32)
-        release(module);
-    if (!copied)
-        ReportFailure(cardErrorText16);
-    return copied;
-}
-#endif
 
 // Draws the cell's octagon outline with the surface's default black pen.
 void DrawCellOutline(HDC dc, int x, int w, int h)
@@ -182,6 +70,59 @@ bool MakeStrip(int w, int h)
     return true;
 }
 
+// Draws a checked picture into its cell, with the outline over it.
+bool DrawPicture(int cell, const DibPicture& picture)
+{
+    // The header and colour table, copied to where the call may read them as its own structure.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info = {};
+    std::memcpy(&info, picture.info.data, picture.info.size);
+    const int w = picture.width;
+    const int h = picture.height;
+    const bool drawn = StretchDIBits(cardStripSurface.Get(), cell * w, 0, w, h, 0, 0, w, h, picture.rows.data,
+                                     reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY) > 0;
+    DrawCellOutline(cardStripSurface.Get(), cell * w, w, h);
+    return drawn;
+}
+
+// Reads, checks and draws the deck in a file. False, with nothing kept,
+// when it is missing, damaged or numbered in an order that cannot be told.
+bool CopyDeckFile(const std::wstring& path)
+{
+    const std::vector<std::uint8_t> bytes = path.empty() ? std::vector<std::uint8_t>() : ReadDeckFile(path);
+    DeckPictures deck;
+    if (!ReadDeckPictures(PeResources(bytes.data(), bytes.size()), deck))
+        return false;
+    bool drawn = MakeStrip(deck.width, deck.height);
+    for (int cell = 0; drawn && cell < stripCells; ++cell)
+        drawn = DrawPicture(cell, deck.cells[cell]);
+    if (!drawn) {
+        ReleaseCardImages();
+        return false;
+    }
+    cardWidth = deck.width;
+    cardHeight = deck.height;
+    return true;
+}
+
+#if !defined(_WIN64)
+// The Windows 95/98/Me family keeps its deck as a 16-bit library, loaded
+// through the system's 16-bit module loader, exported by KERNEL32 only by
+// ordinal; its pictures are read through LoadBitmapA. Only the 32-bit build
+// can ever run there.
+using LoadLibrary16Function = WORD(WINAPI*)(LPCSTR);
+using FreeLibrary16Function = void(WINAPI*)(WORD);
+
+template <typename Function>
+Function Kernel32Ordinal(int ordinal)
+{
+    FARPROC found = GetProcAddress(GetModuleHandleA("KERNEL32"), MAKEINTRESOURCEA(ordinal));
+    // Through void (*)() because GetProcAddress knows no signatures.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 SIZE BitmapSize(HBITMAP bitmap)
 {
     BITMAP info = {};
@@ -192,7 +133,8 @@ SIZE BitmapSize(HBITMAP bitmap)
 
 bool CopyCell(HDC from, int cell, HMODULE module, SIZE& size)
 {
-    GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(StripCellResourceId(cell))));
+    const int id = CellResourceId(DeckOrder::SuitBySuit, cell);
+    GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(id)));
     SIZE found = BitmapSize(picture.Get());
     if (found.cx <= 0 || found.cy <= 0)
         return false;
@@ -209,9 +151,7 @@ bool CopyCell(HDC from, int cell, HMODULE module, SIZE& size)
     return true;
 }
 
-} // namespace
-
-bool CopyCardImages(HMODULE module, int& width, int& height)
+bool CopyFromModule(HMODULE module)
 {
     WindowContext screen(nullptr);
     MemoryContext from(screen.Get());
@@ -222,10 +162,27 @@ bool CopyCardImages(HMODULE module, int& width, int& height)
             return false;
         }
     }
-    width = size.cx;
-    height = size.cy;
+    cardWidth = size.cx;
+    cardHeight = size.cy;
     return true;
 }
+
+bool LoadThrough16BitLoader()
+{
+    auto load = Kernel32Ordinal<LoadLibrary16Function>(35);
+    auto release = Kernel32Ordinal<FreeLibrary16Function>(36);
+    WORD module = load && release ? load("cards.dll") : 0;
+    // The 16-bit loader reports errors as values below 32.
+    bool copied = module >= 32 && CopyFromModule(reinterpret_cast<HMODULE>(static_cast<ULONG_PTR>(module)));
+    if (module >= 32)
+        release(module);
+    if (!copied)
+        ReportFailure(cardErrorText16);
+    return copied;
+}
+#endif
+
+} // namespace
 
 void ReleaseCardImages()
 {
@@ -241,7 +198,10 @@ void ReleaseCardImages()
 bool LoadCardImagesFrom(const std::wstring& path)
 {
     ReleaseCardImages();
-    return LoadFromModule(OpenDeck(path));
+    if (CopyDeckFile(path))
+        return true;
+    ReportFailure(cardErrorText32);
+    return false;
 }
 
 bool LoadCardImages()
@@ -251,5 +211,13 @@ bool LoadCardImages()
     if (GetVersion() & 0x80000000u)
         return LoadThrough16BitLoader();
 #endif
-    return LoadFromModule(OpenCardLibrary());
+    // Beside the program, in whatever script its folder is named, else in
+    // the system folder; never from the current directory.
+    const std::wstring program = ProgramPath();
+    const std::wstring system = SystemFolder();
+    if ((!program.empty() && CopyDeckFile(FolderOf(program) + L"cards.dll")) ||
+        (!system.empty() && CopyDeckFile(system + L"cards.dll")))
+        return true;
+    ReportFailure(cardErrorText32);
+    return false;
 }

@@ -9,15 +9,15 @@
 // each with a one-pixel black outline with cut corners.
 
 // Loads the deck from the program's own folder, else the system folder,
-// never from the current directory. A deck whose file is cut short or whose
-// pictures lie outside it is refused unread. On failure shows the "Kilp" error box
-// and asks the message loop to end; the card size then stays 0 x 0.
+// never from the current directory. The file is read once into memory and
+// every picture checked against it before it is drawn (DeckPictures.h); the
+// deck's numbering, ours or Wine's, is told from its own pictures. A deck
+// that is missing, damaged, or numbered in an order that cannot be told is
+// refused: the "Kilp" error box shows and the message loop is asked to end;
+// the card size then stays 0 x 0.
 bool LoadCardImages();
 // The same from one given file: the seam tests use.
 bool LoadCardImagesFrom(const std::wstring& path);
-// Builds the strip from a loaded library. Refuses (false, nothing kept) a
-// library whose 68 bitmaps are not all there or not all one size.
-bool CopyCardImages(HMODULE module, int& width, int& height);
 void ReleaseCardImages();
 
 constexpr UINT cardErrorFlags = MB_OK | MB_ICONEXCLAMATION;

@@ -54,6 +54,7 @@ public:
     // Counts the cards in the player's hand too while a drag is on.
     int CardCountWithDrag() const;
     bool IsDragging() const { return dragging; }
+    const CardStack* CardsInHand() const { return &dragCards; }
     int DragCount() const { return dragCount; }
     HANDLE Lock() const { return lock; }
 
@@ -78,22 +79,20 @@ public:
     void Draw(HDC dc);
     void ShieldFromBackground(HDC dc);
 
-    // Drag and drop (CardRegionDrag.cpp).
+    // Drag and drop (CardRegionDrag.cpp). A drag ends in one of three ways.
+    // Each does nothing without one; each empties the hand, lets go of the
+    // mouse (when this window still holds it) and frees the pointer from a
+    // clip of ours before anyone hears of the move:
+    //  - EndDrag, the release: the cards drop where they are let go. The
+    //    target's rule is asked; on a drop the source's cards-removed and
+    //    the target's cards-added callbacks run; a refusal slides them home.
+    //  - SendCardsHome: they slide home from where they are. No rule, no callback.
+    //  - PutCardsBack: they are home at once, without a slide. No rule, no callback.
     bool BeginDrag(int px, int py);
     bool DragTo(int px, int py);
     bool EndDrag(int px, int py);
-    // Ends a drag whose capture was taken away as if the button were
-    // released where the cards are now: they drop there or slide home.
-    // Nothing without a drag.
-    void LetGo();
-    // Ends a drag whose release was lost (a press or a move without the
-    // button came first): the cards slide home from where they are, with no
-    // rule and no callback. Nothing without a drag.
-    void ReturnLostCards();
-    // Puts the cards in hand back on this region at once, with no rule, no
-    // callback and no slide, and lets go of the mouse: for a drag that the
-    // game cuts short. Nothing without a drag.
-    void ReturnHeldCards();
+    void SendCardsHome();
+    void PutCardsBack();
     void AnimateTo(HDC dc, int startX, int startY, CardRegion* target);
     void BuildDragImages(int count);
     void DiscardDragImages();
@@ -115,7 +114,8 @@ public:
 private:
     // Drawing the drag image at a new place (CardRegionDrag.cpp).
     void DrawDragImageAt(HDC dc, int nx, int ny);
-    void SlideAndLetGo(int left, int top, CardRegion* target);
+    void SlideAndEmptyHand(int left, int top, CardRegion* target);
+    void EmptyHand();
     // The cards in hand, at (left, top), join target where it takes them, else go home.
     void DropOrSlideHome(CardRegion* target, int left, int top);
     void SlideHome(int left, int top);

@@ -74,12 +74,51 @@ int CellFromBottom(const CardStack& stack, int index)
 // land. This also keeps the release ours on systems that forget the capture
 // once the pointer leaves the window (Wine lets go of its pointer grab when
 // the press's nudge moves the pointer): let go outside, it would never come.
+// One clip for the whole program, as there is one drag at a time. Only a
+// clip of ours that is still in force is ever undone, and then to what it
+// replaced: another program's clip is never cleared.
+struct PointerClip {
+    bool ours = false;
+    RECT asked = {};  // the table on the screen
+    RECT set = {};    // what the system made of it (within the screen)
+    RECT before = {}; // what it replaced
+} pointerClip;
+
+bool CoversScreen(const RECT& clip)
+{
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return clip.left <= left && clip.top <= top && clip.right >= left + GetSystemMetrics(SM_CXVIRTUALSCREEN) &&
+           clip.bottom >= top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+}
+
+// Again after the table has moved on the screen: the pointer follows it.
 void ConfinePointerTo(HWND window)
 {
     RECT table = {};
     GetClientRect(window, &table);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&table), 2);
+    RECT now = {};
+    GetClipCursor(&now);
+    if (!pointerClip.ours)
+        pointerClip.before = now;
+    else if (!EqualRect(&now, &pointerClip.set) || EqualRect(&table, &pointerClip.asked))
+        return; // another program's clip took over meanwhile, or the table stayed
     ClipCursor(&table);
+    GetClipCursor(&pointerClip.set);
+    pointerClip.asked = table;
+    pointerClip.ours = true;
+}
+
+void FreePointer()
+{
+    if (!pointerClip.ours)
+        return;
+    pointerClip.ours = false;
+    RECT now = {};
+    GetClipCursor(&now);
+    if (EqualRect(&now, &pointerClip.set))
+        ClipCursor(CoversScreen(pointerClip.before) ? nullptr : &pointerClip.before);
 }
 
 } // namespace
@@ -90,7 +129,7 @@ bool CardRegion::BeginDrag(int px, int py)
         return false;
     // A press while the cards are still in hand means the release got lost:
     // the cards are not left hanging.
-    ReturnLostCards();
+    SendCardsHome();
     dragCount = CountUnderPoint(px, py);
     if (!CanDrag(dragCount))
         return false;
@@ -115,6 +154,10 @@ bool CardRegion::DragTo(int px, int py)
 {
     if (!dragging || !underImage.dc)
         return true;
+    // The table may have moved on the screen (a display change, another
+    // program): the pointer is kept over it where it is now.
+    if (pointerClip.ours)
+        ConfinePointerTo(window->Handle());
     WindowContext windowContext(window->Handle());
     ScopedLibraryPalette palette(windowContext.Get());
     DrawDragImageAt(windowContext.Get(), px - grabX, py - grabY);
@@ -149,58 +192,54 @@ void CardRegion::DropOrSlideHome(CardRegion* target, int left, int top)
         SlideHome(left, top);
 }
 
-void CardRegion::LetGo()
-{
-    if (dragging)
-        EndDrag(dragX + grabX, dragY + grabY);
-}
-
-void CardRegion::ReturnLostCards()
+void CardRegion::SendCardsHome()
 {
     if (dragging)
         SlideHome(dragX, dragY);
 }
 
-void CardRegion::ReturnHeldCards()
+void CardRegion::PutCardsBack()
 {
     if (!dragging)
         return;
     cards += dragCards;
     dragCards.Clear();
-    dragging = false;
-    DiscardDragImages();
+    EmptyHand();
     UpdateLayout();
+    // The picture of the held cards was drawn straight onto the window.
     if (window->Handle()) {
-        // The picture of the held cards was drawn straight onto the window.
         InvalidateRect(window->Handle(), nullptr, FALSE);
         UpdateWindow(window->Handle());
-        if (GetCapture() == window->Handle())
-            ReleaseCapture();
     }
-    ClipCursor(nullptr);
 }
 
-// The cards slide from (left, top) to the end of target, and the hand is
-// empty: the pictures go and the mouse is let go before anyone hears of the
-// move, since a callback may end the level and wait for a click elsewhere.
-void CardRegion::SlideAndLetGo(int left, int top, CardRegion* target)
+// The one last step of every drag: the pictures go, the mouse is let go
+// and the pointer freed, in that order and before any callback, since a
+// callback may end the level and wait for a click elsewhere. After a lost
+// capture another window may hold it: that one is not ours to end.
+void CardRegion::EmptyHand()
+{
+    DiscardDragImages();
+    dragging = false;
+    if (window->Handle() && GetCapture() == window->Handle())
+        ReleaseCapture();
+    FreePointer();
+}
+
+// The cards slide from (left, top) to the end of target, and the hand is empty.
+void CardRegion::SlideAndEmptyHand(int left, int top, CardRegion* target)
 {
     {
         WindowContext windowContext(window->Handle());
         AnimateTo(windowContext.Get(), left, top, target);
     }
-    DiscardDragImages();
-    dragging = false;
-    // After a lost capture another window may hold it now: that one is not ours to end.
-    if (GetCapture() == window->Handle())
-        ReleaseCapture();
-    ClipCursor(nullptr);
+    EmptyHand();
 }
 
 // A refused drop: no rule is asked and no one is told.
 void CardRegion::SlideHome(int left, int top)
 {
-    SlideAndLetGo(left, top, this);
+    SlideAndEmptyHand(left, top, this);
     cards += dragCards;
     dragCards.Clear();
     UpdateLayout();
@@ -210,7 +249,7 @@ void CardRegion::SlideHome(int left, int top)
 // The cards join the target; the source hears of it before the target.
 void CardRegion::DropOn(CardRegion* target, int left, int top)
 {
-    SlideAndLetGo(left, top, target);
+    SlideAndEmptyHand(left, top, target);
     CardStack joined = target->cards;
     joined += dragCards;
     target->SetCards(joined);

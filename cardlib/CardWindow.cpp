@@ -39,8 +39,9 @@ CardWindow::CardWindow()
 
 CardWindow::~CardWindow()
 {
-    // Forgotten first: destroying a window that holds the capture takes it
-    // away, and a drag must not be finished on a table that is going.
+    // Ended first, at once: destroying a window that holds the capture takes
+    // it away, and no card may slide on a table that is going.
+    CancelDrag();
     ForgetPressesOfThisWindow();
     if (hwnd)
         DestroyWindow(hwnd);

@@ -56,8 +56,10 @@ public:
     int ButtonCount() const { return static_cast<int>(buttons.size()); }
     CardButton* ButtonByIndex(int index) const;
 
-    // Ends a press of this window in progress without any effect: cards in
-    // hand go back where they came from, a pressed button comes up unclicked.
+    // Ends a press of this window in progress without any effect, for a game
+    // that cuts a move short: cards in hand, by mouse or by key, are back
+    // home at once with no rule asked and no callback, a pressed button
+    // comes up unclicked. The window going away does the same.
     void CancelDrag();
     // Cancels a drag first, so no card is left in hand.
     void EmptyAllRegions();
@@ -77,11 +79,18 @@ private:
     void OnMouseMove(int x, int y, bool buttonDown);
     void OnMouseUp(int x, int y);
     void OnDoubleClick(int x, int y);
+    bool OnKeyDown(WPARAM key, bool repeated);
     void OnPaintMessage();
-    void ForgetPressesOfThisWindow();
-    void ReturnLostDrag();
-    void EndPressInProgress();
     void OnCaptureChanged(HWND newCapture);
+    void OnFocusLost();
+    void ForgetPressesOfThisWindow();
+    // The region whose cards this window's mouse drags; null for none (and
+    // for a card held by key).
+    CardRegion* MouseDragHere() const;
+    // Every ending of the mouse's press other than its release: cards in
+    // hand go home, sliding (or at once), with no rule asked and no
+    // callback; a pressed button comes up unclicked.
+    void EndMousePress(bool slide = true);
 
     bool inputEnabled = true;
     HWND hwnd = nullptr;

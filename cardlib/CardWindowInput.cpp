@@ -70,7 +70,7 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnDoubleClick(PointerX(lParam), PointerY(lParam));
         return 0;
     case WM_KEYDOWN:
-        if (keyboard.OnKeyDown(wParam, (lParam & 0x40000000) != 0)) // bit 30: the key was already down
+        if (OnKeyDown(wParam, (lParam & 0x40000000) != 0)) // bit 30: the key was already down
             return 0;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_TIMER:
@@ -78,6 +78,12 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CAPTURECHANGED:
         OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_KILLFOCUS:
+        OnFocusLost();
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    case WM_DESTROY:
+        CancelDrag();
         return 0;
     default:
         return DefWindowProcA(hwnd, message, wParam, lParam);
@@ -92,13 +98,16 @@ void CardWindow::OnPaintMessage()
 }
 
 // A region under the pointer takes the press; buttons are asked only where
-// no visible region is hit.
+// no visible region is hit. Cards still in hand by mouse lost their release.
+// The table takes the keyboard's focus, so that it hears when the focus or
+// the activation goes elsewhere while a press is on.
 void CardWindow::OnMouseDown(int x, int y)
 {
     if (!inputEnabled)
         return;
-    ReturnLostDrag();
-    EndPressInProgress();
+    if (GetFocus() != hwnd)
+        SetFocus(hwnd);
+    EndMousePress();
     dragRegion = RegionAt(x, y);
     if (dragRegion) {
         if (!dragRegion->BeginDrag(x, y))
@@ -110,27 +119,29 @@ void CardWindow::OnMouseDown(int x, int y)
         pressedButton = nullptr;
 }
 
+// A card held by key stays put whatever the pointer does. A move without
+// the button while cards are in hand shows that their release was lost.
 void CardWindow::OnMouseMove(int x, int y, bool buttonDown)
 {
     if (!inputEnabled)
         return;
-    // A card held by key stays put whatever the pointer does; a press takes it back.
     if (pressedButton)
         pressedButton->OnMouseMove(x, y);
-    else if (!dragRegion || dragRegion == keyboard.HeldRegion())
+    else if (!MouseDragHere())
         return;
     else if (!buttonDown)
-        ReturnLostDrag();
+        EndMousePress();
     else
         dragRegion->DragTo(x, y);
 }
 
+// Ends the mouse's press only: a card held by key is never dropped by a
+// release that happens to come.
 void CardWindow::OnMouseUp(int x, int y)
 {
     if (!inputEnabled)
         return;
-    if (dragRegion) {
-        CardRegion* region = dragRegion;
+    if (CardRegion* region = MouseDragHere()) {
         dragRegion = nullptr;
         region->EndDrag(x, y);
     } else if (pressedButton) {
@@ -146,11 +157,9 @@ void CardWindow::OnDoubleClick(int x, int y)
 {
     if (!inputEnabled)
         return;
-    ReturnLostDrag();
-    EndPressInProgress();
+    EndMousePress();
     if (CardRegion* region = RegionAt(x, y)) {
         region->NoteDoubleClick(x, y);
-        dragRegion = nullptr;
         return;
     }
     pressedButton = ButtonAt(x, y);
@@ -158,62 +167,58 @@ void CardWindow::OnDoubleClick(int x, int y)
         pressedButton = nullptr;
 }
 
-// Cards still in hand when a press or a move without the button comes lost
-// their release (under Wine one outside the window never comes, as the
-// cursor nudge of the press ends the X pointer grab): they slide home, with
-// no move made, rather than drop wherever the pointer happens to be.
-void CardWindow::ReturnLostDrag()
+// Esc during a mouse drag sends the cards home, as drag and drop does
+// everywhere; every other key is the keyboard play's.
+bool CardWindow::OnKeyDown(WPARAM key, bool repeated)
 {
-    if (CardRegion* region = dragRegion) {
-        dragRegion = nullptr;
-        region->ReturnLostCards();
-    }
+    if (key != VK_ESCAPE || !MouseDragHere())
+        return keyboard.OnKeyDown(key, repeated);
+    EndMousePress();
+    return true;
 }
 
-// A press still on when the capture goes elsewhere ends first: the cards let
-// go where they are, a button comes up without a click.
-void CardWindow::EndPressInProgress()
-{
-    if (CardRegion* region = dragRegion) {
-        dragRegion = nullptr;
-        region->LetGo();
-    }
-    if (CardButton* button = pressedButton) {
-        pressedButton = nullptr;
-        button->CancelPress();
-    }
-}
-
-// Another window took the capture (or it was released without a release
-// of the button reaching us): the press of this window that held it ends
-// the same way. Our own releases clear the press before they let go of the
-// capture, so they find nothing here.
+// Another window took the capture, or it was released without a release of
+// the button reaching us (the system cancelling modes releases it too). Our
+// own endings clear the press before they let go of the capture, so they
+// find nothing here.
 void CardWindow::OnCaptureChanged(HWND newCapture)
 {
-    if (newCapture == hwnd)
-        return;
-    const bool dragHere = dragRegion && dragRegion->Window() == this && dragRegion->IsDragging();
-    const bool pressHere = pressedButton && pressedButton->Window() == this && pressedButton->IsTracking();
-    if (!dragHere && !pressHere)
-        return;
-    // With input off the game has stopped taking moves: the cards go home
-    // and no rule or callback runs.
-    if (inputEnabled)
-        EndPressInProgress();
-    else
-        CancelDrag();
+    if (newCapture != hwnd)
+        EndMousePress();
 }
 
-void CardWindow::CancelDrag()
+// The keyboard's focus moved to another window or program (a deactivation
+// takes it too): the release would come to someone else.
+void CardWindow::OnFocusLost()
 {
-    if (dragRegion && dragRegion->Window() == this) {
-        CardRegion* region = dragRegion;
+    EndMousePress();
+}
+
+CardRegion* CardWindow::MouseDragHere() const
+{
+    if (!dragRegion || dragRegion->Window() != this || !dragRegion->IsDragging())
+        return nullptr;
+    return dragRegion == keyboard.HeldRegion() ? nullptr : dragRegion;
+}
+
+void CardWindow::EndMousePress(bool slide)
+{
+    if (CardRegion* region = MouseDragHere()) {
         dragRegion = nullptr;
-        region->ReturnHeldCards();
+        if (slide)
+            region->SendCardsHome();
+        else
+            region->PutCardsBack();
     }
     if (pressedButton && pressedButton->Window() == this) {
         CardButton* button = pressedButton;
         pressedButton = nullptr;
         button->CancelPress();
     }
+}
+
+void CardWindow::CancelDrag()
+{
+    keyboard.PutBack();
+    EndMousePress(false);
 }

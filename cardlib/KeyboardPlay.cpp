@@ -116,15 +116,21 @@ bool KeyboardPlay::IsTarget(CardRegion* region) const
     return holding && region->GetEmptyStyle() == EmptyOutline && region->DropRuleValue() != DropRefuse;
 }
 
+// The top card's place, the held card's included: the focus moves by where
+// cards lie, not by the lifted picture, which would read before its own row.
 Rect KeyboardPlay::BoxOf(CardRegion* region) const
 {
-    if (region == HeldRegion())
-        return region->HeldCardsBox();
     int x = 0, y = 0, dx = 0, dy = 0;
     region->Position(x, y);
     region->GetOffsets(dx, dy);
-    const int above = region->CardCount() > 0 ? region->CardCount() - 1 : 0;
+    const int above = std::max(region->CardCountWithDrag() - 1, 0);
     return RectAt(x + dx * above, y + dy * above, cardWidth, cardHeight);
+}
+
+// What a frame goes round: the held card where it is drawn, lifted.
+Rect KeyboardPlay::FrameOf(CardRegion* region, const Rect& box) const
+{
+    return region && region == HeldRegion() ? region->HeldCardsBox() : box;
 }
 
 int KeyboardPlay::Resolve(const std::vector<Target>& targets) const
@@ -161,7 +167,7 @@ void KeyboardPlay::FocusOn(const Target& target)
         Repaint(focusBox);
     focusRegion = target.region;
     focusButton = target.button;
-    focusBox = target.box;
+    focusBox = FrameOf(target.region, target.box);
     focusPoint = CentreOf(target.box);
     hasFocusPoint = true;
     shown = true;
@@ -180,6 +186,8 @@ void KeyboardPlay::Activate()
     const bool framed = shown && target.region == focusRegion && target.button == focusButton;
     if (!framed)
         FocusOn(target);
+    else if (target.region && target.region == HeldRegion())
+        PutBack(); // put down where it was taken: no move, as Esc
     else if (HeldRegion())
         Drop(target.region);
     else if (target.button)
@@ -223,15 +231,14 @@ void KeyboardPlay::PutBack()
         return;
     held = nullptr;
     dragRegion = nullptr;
-    source->ReturnHeldCards();
+    source->PutCardsBack();
     if (shown)
         FocusOn({source, nullptr, BoxOf(source)});
 }
 
 void KeyboardPlay::AskForHint()
 {
-    // Not in the middle of a move.
-    if (hintCallback && !dragRegion)
+    if (hintCallback)
         hintCallback(&window);
 }
 
@@ -242,7 +249,7 @@ void KeyboardPlay::ShowHint(CardRegion* first, CardRegion* second)
     hint.clear();
     for (CardRegion* region : {first, second})
         if (region)
-            hint.push_back(BoxOf(region));
+            hint.push_back(FrameOf(region, BoxOf(region)));
     for (const Rect& box : hint)
         Repaint(box);
     UpdateWindow(window.Handle());
@@ -266,7 +273,7 @@ void KeyboardPlay::Hide()
     if (CardRegion* source = HeldRegion()) {
         held = nullptr;
         dragRegion = nullptr;
-        source->ReturnHeldCards();
+        source->PutCardsBack();
     }
     held = nullptr;
     Erase();

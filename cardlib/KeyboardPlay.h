@@ -19,9 +19,11 @@ class CardWindow;
 // once the focus has moved to a target, drops it there through the
 // region's own drop: the same rules, callbacks and slide as a mouse drop.
 // While a card is held the empty places that show an outline are targets
-// too, and buttons are not. Esc puts the held card back. H asks the game
-// for a hint, which it shows with ShowHint. Nothing is drawn until the
-// first key: a mouse press on the table hides it all again.
+// too, and buttons are not. Esc, or Space or Enter on the held card's own
+// place, puts it back. H asks the game for a hint (while a card is held,
+// one for that card), which it shows with ShowHint. Nothing is drawn until
+// the first key: a mouse press on the table hides it all again and puts a
+// held card back; a mouse release or a lost capture never touches it.
 class KeyboardPlay {
 public:
     using HintCallback = void (*)(CardWindow* window);
@@ -46,6 +48,9 @@ public:
     // A mouse press, or a screen over the table: the frame and the hint go,
     // and a card held by key goes home without a move.
     void Hide();
+    // The card held by key goes home at once, without a move; the frame
+    // stays on it there.
+    void PutBack();
     // Cards moved under program control: the frame finds its card again.
     void OnCardsMoved();
     // Outlines the regions' top cards (or empty places) for a moment.
@@ -68,6 +73,7 @@ private:
     std::vector<Target> Targets() const;
     bool IsTarget(CardRegion* region) const;
     Rect BoxOf(CardRegion* region) const;
+    Rect FrameOf(CardRegion* region, const Rect& box) const;
     // The focused target's index: the focused item when still a target,
     // else the one nearest where the focus last was, else the first.
     int Resolve(const std::vector<Target>& targets) const;
@@ -77,7 +83,6 @@ private:
     void Activate();
     void PickUp(CardRegion* region);
     void Drop(CardRegion* target);
-    void PutBack();
     void AskForHint();
     // Takes the frame and the hint off the window, leaving the rest of the state.
     void Erase();

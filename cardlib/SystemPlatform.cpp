@@ -14,10 +14,22 @@ using SndPlaySoundFunction = BOOL(WINAPI*)(LPCSTR, UINT);
 using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
 SystemFunction<SndPlaySoundFunction> sndPlaySoundFunction(L"winmm.dll", "sndPlaySoundA");
 SystemFunction<PlaySoundFunction> playSoundFunction(L"winmm.dll", "PlaySoundA");
+// From Windows 7 on; before it the tick count, which goes on while the system sleeps, has to do.
+using QueryUnbiasedFunction = BOOL(WINAPI*)(PULONGLONG);
+SystemFunction<QueryUnbiasedFunction> queryUnbiasedFunction(L"kernel32.dll", "QueryUnbiasedInterruptTime");
 
 class Win32Platform final : public PlatformServices {
 public:
     std::uint32_t TickCount() override { return GetTickCount(); }
+
+    std::uint32_t AwakeTickCount() override
+    {
+        ULONGLONG interruptTime = 0;
+        QueryUnbiasedFunction query = queryUnbiasedFunction.Get();
+        if (query && query(&interruptTime))
+            return AwakeMilliseconds(interruptTime);
+        return GetTickCount();
+    }
     void Sleep(std::uint32_t milliseconds) override { ::Sleep(milliseconds); }
 
     bool PlaySoundFromMemory(const void* wave, unsigned flags) override

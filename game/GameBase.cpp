@@ -38,7 +38,24 @@ bool GameBase::IsPlaying() const
 
 bool GameBase::CanUndo() const
 {
-    return !undo.IsEmpty() && IsPlaying();
+    return !undo.IsEmpty() && IsPlaying() && !IsPaused();
+}
+
+void GameBase::Pause()
+{
+    if (table && table->Pause())
+        Platform().PlaySoundFromMemory(nullptr, 0);
+}
+
+void GameBase::Resume()
+{
+    if (table)
+        table->Resume();
+}
+
+bool GameBase::IsPaused() const
+{
+    return table && table->IsPaused();
 }
 
 bool GameBase::HoldsCard() const
@@ -98,9 +115,13 @@ void GameBase::NewGame(bool nextLevel)
 
 bool GameBase::ShowScreenBefore(bool nextLevel)
 {
-    // The introduction goes out onto the empty table, as at the first start.
-    if (!nextLevel)
+    // The introduction goes out onto the table as at the first start: no
+    // cards, no level, the bar stopped.
+    if (!nextLevel) {
+        table->SetLevel(-1);
+        table->Clock().Stop();
         ClearTable();
+    }
     const bool shown = table->ShowScreen(nextLevel ? LevelScreen : IntroScreen);
     if (!shown) {
         // Closing: the quit waits in the queue for the outer loop. A screen

@@ -36,8 +36,13 @@ public:
     int Difficulty() const { return difficulty; }
     // A level is being played: dealt, and no message screen up.
     bool IsPlaying() const;
-    // There is a move to take back, and a level to take it back in.
+    // There is a move to take back, and a level in play to take it back in.
     bool CanUndo() const;
+    // The player steps away during a level, and no other time: any sound
+    // stops, and the table stops the countdown and covers the cards.
+    void Pause();
+    void Resume();
+    bool IsPaused() const;
     void ClearUndo() { undo.Clear(); }
     GameTableWindow* Table() const { return table.get(); }
 

@@ -185,7 +185,10 @@ void TriangleGame::OnNextLevelButton()
 
 void TriangleGame::ShowHint()
 {
-    const HintMove move = ChooseHint(Model());
+    // With a card held by key: where that card may go.
+    const CardRegion* held = table->Keyboard().HeldRegion();
+    const HintMove move =
+        held ? ChooseHintFor(Model(), held->Id(), TopFace(held->CardsInHand())) : ChooseHint(Model());
     if (move.first == 0) {
         PlaySound(refusedSound, soundSoftly);
         return;

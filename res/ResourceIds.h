@@ -36,3 +36,4 @@
 #define IDC_EASY 40005
 #define IDC_NORMAL 40006
 #define IDC_HELP_CONTENTS 40007
+#define IDC_PAUSE 40008 // a key only, not in the menu

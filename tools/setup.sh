@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ make pkg-config
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
     googletest libgtest-dev
+    # libFuzzer, for the fuzz targets of the core.
+    clang-14 libclang-rt-14-dev
     wine wine64
     # What Wine recommends for drawing: without these a drawing context's
     # default font is another face and text lands elsewhere.
@@ -14,6 +16,9 @@ packages=(
     libxrender1 libxcursor1 libxi6 libxrandr2 libxinerama1 libxcomposite1 libxfixes3
     xvfb xauth x11-utils xdotool imagemagick zip unzip cloc
     python3 python3-pil fonts-dejavu-core fonts-urw-base35
+    # The installed launcher's progress window on a first start, and the
+    # menu entry's check in the install test.
+    zenity desktop-file-utils
 )
 
 # The same drawing libraries for 32-bit Wine, tried together with it.

@@ -49,6 +49,32 @@ run_ctest() {
 run_ctest "$build/native" -j 2
 run_ctest "$build/sanitize" -j 2
 
+# The deck reader fed a fixed count of inputs made from its seeds, our deck
+# of each build with every picture cut small, so the run's length is bounded.
+# An input that fails is kept in build/fuzz to become a regular test case.
+fuzz_runs=500000
+run_fuzz() {
+    local seeds corpus start=$SECONDS
+    seeds=$(mktemp -d) corpus=$(mktemp -d)
+    echo "=== fuzz: deck reader, $fuzz_runs inputs"
+    for name in x86_64 i686; do
+        /usr/bin/python3 "$root/tests/e2e/deck_file.py" small "$build/$name/bin/cards.dll" "$seeds/$name.dll"
+    done
+    if "$build/fuzz/deck_fuzz" -runs=$fuzz_runs -seed=1 -artifact_prefix="$build/fuzz/" "$corpus" "$seeds" \
+        >"$build/fuzz/fuzz.log" 2>&1; then
+        report+=("fuzz: deck reader: $(grep -E '^Done [0-9]+ runs' "$build/fuzz/fuzz.log") ($((SECONDS - start)) s in all), no failure")
+        passed=$((passed + 1))
+    else
+        grep -E 'ERROR|SUMMARY|Test unit written' "$build/fuzz/fuzz.log"
+        report+=("fuzz: deck reader failed (full log: $build/fuzz/fuzz.log)")
+        failed=$((failed + 1))
+        status=1
+    fi
+    echo "${report[-1]}"
+    rm -rf "$seeds" "$corpus"
+}
+run_fuzz
+
 # The Windows layer: a display, text drawn without anti-aliasing, the private
 # prefix, and one persistent wineserver whose helpers do not hold CTest's
 # pipes open.

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Makes the build's private Wine prefix once: font look-alikes for the faces
-# the program asks for, and no Mono or Gecko prompts.
+# the program asks for, no Mono or Gecko prompts, and none of Wine's own menu
+# entries or file associations in the user's desktop.
+# With --keep (a player's prefix, made by the installed launcher) a finished
+# prefix is never made again: its registry holds the player's settings.
 set -eu
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/../build/wineprefix}
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 stamp=$WINEPREFIX/.wexa-ready
+if [ "${1:-}" = --keep ] && [ -e "$stamp" ]; then
+    exit 0
+fi
 
 # What the prefix is made from: Wine, the fonts it draws with, and this
 # script. A prefix made from anything else is made again.

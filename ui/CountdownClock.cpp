@@ -6,6 +6,8 @@
 #include "res/ResourceIds.h"
 #include "ui/core/CountdownMath.h"
 
+#include <algorithm>
+
 CountdownClock::~CountdownClock()
 {
     // The window then no longer reaches this object (the child detaches it).
@@ -26,7 +28,7 @@ bool CountdownClock::Create(HWND parent, int x, int y, int barWidth, int barHeig
 
 void CountdownClock::Start()
 {
-    startTick = Platform().TickCount();
+    played.Start(Platform().AwakeTickCount());
     SetTimer(Window(), countdown::timerId, countdown::timerPeriod, nullptr);
     drawnPosition = 2;
     position = 1;
@@ -35,7 +37,7 @@ void CountdownClock::Start()
 
 void CountdownClock::Stop()
 {
-    startTick = 0;
+    played.Stop();
     KillTimer(Window(), countdown::timerId);
     position = 0;
     Repaint();
@@ -43,9 +45,27 @@ void CountdownClock::Stop()
 
 void CountdownClock::Pause() { KillTimer(Window(), countdown::timerId); }
 
+void CountdownClock::Hold()
+{
+    if (!IsRunning() || IsHeld())
+        return;
+    played.Hold(Platform().AwakeTickCount());
+    KillTimer(Window(), countdown::timerId);
+}
+
+void CountdownClock::Resume()
+{
+    if (!IsHeld())
+        return;
+    played.Resume(Platform().AwakeTickCount());
+    SetTimer(Window(), countdown::timerId, countdown::timerPeriod, nullptr);
+}
+
 std::uint32_t CountdownClock::SecondsLeft() const
 {
-    return countdown::SecondsLeft(startTick, Platform().TickCount(), duration);
+    if (!IsRunning())
+        return 0;
+    return countdown::SecondsLeft(played.Elapsed(Platform().AwakeTickCount()), duration);
 }
 
 void CountdownClock::Repaint()
@@ -61,8 +81,12 @@ LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPAR
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
     case WM_SIZE:
-        clock->width = LOWORD(lParam);
-        clock->height = HIWORD(lParam);
+        // A minimised table leaves its bar no room: the bar keeps its size,
+        // and with it its gradient and the place its ticks fill up to.
+        if (LOWORD(lParam) != 0 && HIWORD(lParam) != 0) {
+            clock->width = LOWORD(lParam);
+            clock->height = HIWORD(lParam);
+        }
         return 0;
     case WM_PAINT: {
         PaintContext paint(window);
@@ -80,17 +104,18 @@ LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPAR
 void CountdownClock::OnTick()
 {
     // A stray tick after Stop would otherwise read the stopped clock as long
-    // expired and report the time up a second time.
-    if (startTick == 0)
+    // expired and report the time up a second time; one while held would
+    // move a bar that stands.
+    if (!IsRunning() || IsHeld())
         return;
-    const std::uint32_t now = Platform().TickCount();
-    position = countdown::BarPosition(startTick, now, height, duration);
+    const std::uint32_t elapsed = played.Elapsed(Platform().AwakeTickCount());
+    position = countdown::BarPosition(elapsed, height, duration);
     if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width)) {
         WindowContext context(Window());
         FillSolid(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
                        countdown::usedUpColour);
     }
-    if (!countdown::IsTimeUp(position, startTick, now, height, duration)) {
+    if (!countdown::IsTimeUp(position, elapsed, height, duration)) {
         drawnPosition = position;
     } else {
         // Stopped before the callback, so no tick of this countdown can come
@@ -108,16 +133,17 @@ void CountdownClock::OnTick()
 
 void CountdownClock::OnPaint(HDC context)
 {
-    const int usedUpBottom = position != 0 ? static_cast<int>(position) : height - 2;
+    // Every row as the ticks have left it: dark down to the position (row 2
+    // from the start on), the gradient below. A bar shown again after it was
+    // hidden, or after the table was minimised, looks as it did.
+    const int usedUpBottom = position != 0 ? std::max(static_cast<int>(position), 3) : height - 2;
     const RECT usedUp{2, 2, width - 2, usedUpBottom};
     if (usedUp.bottom > usedUp.top)
         FillSolid(context, usedUp, countdown::usedUpColour);
     if (!gradient.IsMade() || gradient.Width() != width || gradient.Height() != height)
         BuildGradient(context);
-    if (position != 0) {
-        const int top = static_cast<int>(position) + 2;
-        BitBlt(context, 2, top, width - 2, height - 2, gradient.Context(), 2, top, SRCCOPY);
-    }
+    if (position != 0)
+        BitBlt(context, 2, usedUpBottom, width - 2, height - 2, gradient.Context(), 2, usedUpBottom, SRCCOPY);
     DrawFrames(context);
 }
 

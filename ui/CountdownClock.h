@@ -2,6 +2,7 @@
 
 #include "ui/OffscreenImage.h"
 #include "ui/StaticChild.h"
+#include "ui/core/CountdownMath.h"
 
 #include <windows.h>
 
@@ -14,7 +15,8 @@ using TimeUpCallback = void (*)(std::uint32_t duration);
 // with dark blue from the top while the level's time runs, a warning sound
 // at 20 seconds and in the last ten, and a callback when the time is up. A
 // child window of the table, made from the "STATIC" class with its own window
-// procedure. Time comes from Platform().TickCount() so tests can drive it.
+// procedure. Time comes from Platform().AwakeTickCount(), so that a level
+// does not run on while the computer sleeps, and so that tests can drive it.
 class CountdownClock {
 public:
     CountdownClock() = default;
@@ -31,12 +33,18 @@ public:
     void Stop();
     // Freezes the bar; SecondsLeft keeps counting from the start.
     void Pause();
+    // Stops a running countdown where it stands: the bar and SecondsLeft
+    // stay as they are, and the time until Resume does not count.
+    void Hold();
+    // Goes on from where Hold stopped it.
+    void Resume();
     std::uint32_t SecondsLeft() const;
     void SetDuration(std::uint32_t seconds) { duration = seconds; }
     void Repaint();
 
     HWND Window() const { return child.Window(); }
-    bool IsRunning() const { return startTick != 0; }
+    bool IsRunning() const { return played.IsStarted(); }
+    bool IsHeld() const { return played.IsHeld(); }
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -48,7 +56,7 @@ private:
     int width = 0;
     int height = 0;
     TimeUpCallback timeUpCallback = nullptr;
-    std::uint32_t startTick = 0; // 0 while stopped
+    countdown::PlayTime played;
     std::uint32_t position = 0;  // rows used up; 0 while stopped
     std::uint32_t drawnPosition = 0;
     std::uint32_t duration = 0;  // seconds

@@ -89,8 +89,8 @@ void GameTableWindow::OnScreenTimer(UINT_PTR)
 void GameTableWindow::PaintScreen(HDC dc)
 {
     ScreenContent content;
-    content.mode = screenMode;
-    content.phase = transition.Phase();
+    content.mode = IsPaused() ? PauseScreen : screenMode;
+    content.phase = IsPaused() ? 1 : transition.Phase();
     content.width = clientWidth;
     content.height = clientHeight;
     content.cardWidth = cardWidth;

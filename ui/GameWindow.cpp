@@ -3,6 +3,13 @@
 #include "cardlib/GdiHolders.h"
 #include "ui/core/ScreenWipe.h"
 
+GameWindow::~GameWindow()
+{
+    // The window outlives this part of the object: its own procedure comes back.
+    if (paused && Handle())
+        SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
+}
+
 bool GameWindow::CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int, int, int, int,
                              TimeUpCallback timeUp)
 {
@@ -45,16 +52,18 @@ bool GameWindow::ShowScreen(int mode)
     HWND window = Handle();
     if (!window || transition.IsRunning())
         return false;
+    // The screen goes over the table, not over the pause.
+    EndPause();
     // The screen's snapshot shows the table without the keyboard's marks.
     Keyboard().Hide();
     // The snapshot is the table as the game left it: the picture of an
     // earlier game over goes first.
     const bool overGone = screenMode == GameOverScreen && mode != GameOverScreen;
     screenMode = mode;
-    if (overGone) {
+    if (overGone)
         InvalidateRect(window, nullptr, FALSE);
-        UpdateWindow(window);
-    }
+    // The table and its children as the game left them, the end of a pause included.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     tableProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
     SetInputEnabled(mode != GameOverScreen);
@@ -146,5 +155,73 @@ LRESULT CALLBACK GameWindow::ScreenProcedure(HWND window, UINT message, WPARAM w
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool GameWindow::Pause()
+{
+    HWND window = Handle();
+    if (!window || paused || transition.IsRunning() || !clock.IsRunning())
+        return false;
+    Keyboard().Hide();
+    CancelDrag();
+    clock.Hold();
+    paused = true;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    tableProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::PauseProcedure)));
+    EnumChildWindows(window, &GameWindow::HideChild, 0);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    return true;
+}
+
+void GameWindow::Resume()
+{
+    if (!paused)
+        return;
+    EndPause();
+    clock.Resume();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void GameWindow::EndPause()
+{
+    if (!paused)
+        return;
+    paused = false;
+    SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
+    EnumChildWindows(Handle(), &GameWindow::ShowChild, 0);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+// The table's procedure while paused: the screen is painted, the ways back
+// in are taken, the rest of the mouse and the keys play nothing; everything
+// else (sizes, timers, the window's end) goes to the card window as usual.
+LRESULT CALLBACK GameWindow::PauseProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* table = reinterpret_cast<GameWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!table)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT: {
+        PaintContext paint(window);
+        table->PaintScreen(paint.Get());
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        table->Resume();
+        return 0;
+    case WM_KEYDOWN:
+        // A key held down counts once.
+        if ((wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & 0x40000000))
+            table->Resume();
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+        return 0;
+    default:
+        return CallWindowProcA(table->tableProcedure, window, message, wParam, lParam);
     }
 }

@@ -14,7 +14,7 @@
 class GameWindow : public CardWindow {
 public:
     GameWindow() = default;
-    ~GameWindow() override = default;
+    ~GameWindow() override;
 
     // The window, then the countdown bar and the banner, all at size 0 until
     // the first OnSize. The position and size given are not used: the
@@ -40,6 +40,17 @@ public:
     // again) or when a screen is already up (screens do not nest).
     bool ShowScreen(int mode);
 
+    // The player steps away from a level: the countdown stops where it
+    // stands, a card in hand goes home and the "Paused" screen covers the
+    // table and its children. It has no message loop of its own, so the
+    // menu and its keys go on working; a click, Enter or Space on it comes
+    // back. False, changing nothing, outside a level: when no countdown runs
+    // or a screen is up. A screen (New game asks first) ends the pause.
+    bool Pause();
+    // The table shows again and the countdown goes on from where it stood.
+    void Resume();
+    bool IsPaused() const { return paused; }
+
     CountdownClock& Clock() { return clock; }
     LinkBanner& Banner() { return banner; }
     int ScreenMode() const { return screenMode; }
@@ -53,11 +64,16 @@ protected:
 
 private:
     static LRESULT CALLBACK ScreenProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PauseProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static BOOL CALLBACK HideChild(HWND child, LPARAM);
     static BOOL CALLBACK ShowChild(HWND child, LPARAM);
     // Runs the screen's message loop; false when WM_QUIT ended it, with its exit code.
     bool RunScreenLoop(WPARAM& quitCode);
     void FinishScreen(int mode);
+    // The pause is over without the countdown going on, for a screen (a new
+    // game's): the table's own procedure and children are back, a repaint is due.
+    void EndPause();
 
-    WNDPROC tableProcedure = nullptr; // the card window's procedure while a screen is up
+    WNDPROC tableProcedure = nullptr; // the card window's procedure while a screen or the pause is up
+    bool paused = false;
 };

@@ -77,6 +77,22 @@ void PaintVerdict(HDC context, const ScreenContent& content)
     DrawCentredText(context, content.width / 2, screen::TitleTop(content.height), title);
 }
 
+// Opaque, so that a pause gives no time to study the cards: the checkerboard
+// over dark blue, the title and the prompt standing still.
+void PaintPause(HDC context, const ScreenContent& content)
+{
+    const RECT whole{0, 0, content.width, content.height};
+    FillSolid(context, whole, screen::darkBlue);
+    StippleRect(context, whole);
+    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont));
+    GdiObject<HFONT> promptFont(MakeScreenFont(screen::promptFont));
+    ScopedSelect selected(context, titleFont.Get());
+    SetTextColor(context, screen::white);
+    DrawCentredText(context, content.width / 2, screen::TitleTop(content.height), "Paused");
+    SelectObject(context, promptFont.Get());
+    DrawCentredText(context, content.width / 2, screen::PromptTop(content.height), promptText);
+}
+
 } // namespace
 
 void PaintMessageScreen(HDC context, const ScreenContent& content)
@@ -89,4 +105,6 @@ void PaintMessageScreen(HDC context, const ScreenContent& content)
         PaintIntro(context, content);
     else if (content.mode == LevelScreen || content.mode == GameOverScreen)
         PaintVerdict(context, content);
+    else if (content.mode == PauseScreen)
+        PaintPause(context, content);
 }

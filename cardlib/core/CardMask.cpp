@@ -141,10 +141,3 @@ Rect LowerArea(int w, int h)
 {
     return {0, h / 3, w, h};
 }
-
-int StripCellResourceId(int cell)
-{
-    if (cell < 52)
-        return (cell % 4) * 13 + cell / 4 + 1;
-    return cell + 1;
-}

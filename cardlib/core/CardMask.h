@@ -78,8 +78,3 @@ RectList CoveredCardStrips(const Rect& card, const Rect& next, int xOffset, int 
 // lower corners, and the area below it, drawn less what covers it.
 Rect TopBand(int width, int height);
 Rect LowerArea(int width, int height);
-
-// The card library resource id whose bitmap fills cell i (0..67) of the
-// card strip: faces suit by suit in the library, rank by rank in the strip.
-int StripCellResourceId(int cell);
-constexpr int stripCells = 68;

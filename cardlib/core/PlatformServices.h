@@ -12,6 +12,9 @@ public:
 
     // Milliseconds since the system started; wraps after about 49.7 days.
     virtual std::uint32_t TickCount() = 0;
+    // Milliseconds the system has been awake: like the tick count, but time
+    // asleep or hibernating is left out where the system can tell. Wraps too.
+    virtual std::uint32_t AwakeTickCount() = 0;
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
     // A WAVE image in memory, played with sndPlaySound's flags (SND_ASYNC,
@@ -26,6 +29,10 @@ public:
     // The shell's "open" action on a document or web address.
     virtual bool OpenWithShell(const char* address) = 0;
 };
+
+// The system's unbiased interrupt time (100-nanosecond units since start,
+// time asleep left out) as milliseconds that wrap like the tick count.
+std::uint32_t AwakeMilliseconds(std::uint64_t interruptTime);
 
 // The services in force: the installed ones, else the system's.
 PlatformServices& Platform();

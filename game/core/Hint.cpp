@@ -25,3 +25,15 @@ HintMove ChooseHint(const TableModel& table)
             return {id, placeholder};
     return {};
 }
+
+HintMove ChooseHintFor(const TableModel& table, int held, int face)
+{
+    for (const bool partner : {true, false})
+        for (int id = 1; id <= lastSideStack; ++id) {
+            const bool takes =
+                id <= triangleCount ? TriangleAccepts(table, id, face) : SideStackAccepts(table, id, face);
+            if (takes && id != held && table[id].visible && (table[id].cards > 0) == partner)
+                return {held, id};
+        }
+    return {};
+}

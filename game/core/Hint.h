@@ -18,3 +18,7 @@ bool IsTakeable(const TableModel& table, int id);
 // placeholder), else no move. Reads the table as it lies: call it while no
 // card is in the player's hand.
 HintMove ChooseHint(const TableModel& table);
+// Where the card in the player's hand, taken from place `held` and of face
+// value `face`, may go: the first other visible place in place order whose
+// rule takes it, a partner before Easy's placeholder; no move when none does.
+HintMove ChooseHintFor(const TableModel& table, int held, int face);

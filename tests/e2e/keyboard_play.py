@@ -41,8 +41,9 @@ def box(state, i, held=None):
 
 
 def targets(state, held=None, with_button=False):
-    items = [(box(state, i, held), i) for i in range(1, 35) if takeable(state, i)]
-    return sorted(items + ([(button, 0)] if with_button else []), key=lambda item: item[0][::-1])
+    """In reading order of the places (a held card's too); the held card's frame is round its lifted box."""
+    items = [(box(state, i), i) for i in range(1, 35) if takeable(state, i)] + ([(button, 0)] if with_button else [])
+    return [(box(state, i, held) if i else at, i) for at, i in sorted(items, key=lambda item: item[0][::-1])]
 
 
 def plan(state, pairs):

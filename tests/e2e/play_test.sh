@@ -3,8 +3,10 @@
 # for its prompt, the deal fills the triangle, the "cards remaining" label
 # shows whole over its panel, a pair dragged together leaves for the removed
 # pile and the count goes from 16 to 14, Ctrl+Z brings both cards and the
-# 16 back, F2 asks first (No keeps the level), a card let go below the window
-# goes home, and after F2 and Yes the intro goes out onto the empty table.
+# 16 back, P pauses and resumes, minimised for 20 s the level waits, F2
+# asks first (No keeps the level), a card in hand goes home when another
+# program takes the focus, and after F2 and Yes the intro goes out onto the
+# empty table.
 set -u
 source "$(dirname "$0")/lib.sh"
 e2e_reg delete 'HKCU\Software\Halverin\Wexa' /f >/dev/null
@@ -43,6 +45,20 @@ undone() { e2e_shot undone; [ "$(at 160 450) $(at 608 371) $(at 40 500)" = "ffff
 e2e_sees "Ctrl+Z puts both cards back and empties the pile" undone
 e2e_check "Ctrl+Z brings back the 16" "$tens $ones" "$(area "$panel" 40 27 30) $(area $((panel + 27)) 40 27 30)"
 
+# P covers the table and P brings it back. Minimised for 20 s by the
+# system's own call (no window manager here to ask), P halfway, the level
+# waits; restored, the bar goes on from where it stood.
+xdotool key p && e2e_sees "P covers the cards with the Paused screen" eval 'e2e_shot paused; [ "$(count ffffff 0 0 650 60)" = 0 ]'
+xdotool key p && e2e_sees "P brings the table back" undone
+used() { e2e_shot "$1"; count 004064 $((W - 28)) 12 1 424; } # the bar's dark rows
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" minimize </dev/null >/dev/null 2>&1
+stood=$(used minimised)
+sleep 10 # the player is away, and
+xdotool key p && sleep 10 # presses P halfway
+"$e2e_root/tools/wine-run.sh" "$1/showwindow.exe" "$e2e_window" restore </dev/null >/dev/null 2>&1
+e2e_sees "restored, the bar goes on from where it stood (up to 8 rows on)" \
+    eval 'rows=$(used restored); [ $((rows - stood)) -ge 1 ] && [ $((rows - stood)) -le 8 ]'
+
 xdotool key F2
 asking() { e2e_shown 'Morvane Solitaire'; }
 e2e_sees "F2 during a level asks first" asking
@@ -53,13 +69,18 @@ e2e_shot after-no
 e2e_check "No keeps the level: the cards and the 16 stay" "ffffff ffffff $ones" \
     "$(at 160 450) $(at 608 371) $(area $((panel + 27)) 40 27 30)"
 
-# The ace let go below the window, then the pointer over the queen and the
-# empty table, with no click.
-xdotool mousemove $((ox + 182)) $((oy + 430)) mousedown 1 sleep 0.1 mousemove $((ox + 140)) $((oy + H - 20)) \
-    sleep 0.1 mousemove $((ox + 62)) $((oy + H + 30)) sleep 0.1 mouseup 1 sleep 0.1 mousemove $((ox + 330)) $((oy + H - 20)) \
-    sleep 0.1 mousemove $((ox + 608)) $((oy + 430)) sleep 0.1 mousemove $((ox + 510)) $((oy + 135))
+# The ace in hand when another program takes the focus (xmessage, given it
+# as a window manager would), let go over that program, then the pointer
+# over the queen and the empty table, with no click.
+xmessage -geometry +0+0 -title "$e2e_tag" "another program" 2>/dev/null &
+other=$! && e2e_at_exit sh -c "kill $other 2>/dev/null"
+shown() { o=$(xdotool search --onlyvisible --name "^$e2e_tag\$" 2>/dev/null | head -n 1); [ -n "$o" ]; }
+xdotool windowfocus --sync "$e2e_window" mousemove $((ox + 182)) $((oy + 430)) mousedown 1 sleep 0.1 mousemove $((ox + 250)) $((oy + 300))
+e2e_until 60 shown && xdotool windowfocus --sync "$o" sleep 0.2 mousemove 5 5 sleep 0.1 mouseup 1 sleep 0.1 \
+    mousemove $((ox + 330)) $((oy + 200)) sleep 0.1 mousemove $((ox + 608)) $((oy + 430)) sleep 0.1 mousemove $((ox + 510)) $((oy + 135))
 home() { e2e_shot home; [ "$(at 160 450) $(at 608 371) $(at 40 500) $(count "$table" 480 110 60 50)" = "ffffff ffffff $table 3000" ]; }
-e2e_sees "a card let go below the window goes home, no pair made, none on the pointer" home
+e2e_sees "a card in hand goes home when another program takes the focus: no pair made, none on the pointer" home
+kill "$other" && e2e_activate
 
 xdotool key F2 && e2e_until 60 asking && e2e_until 60 answered y
 e2e_pass_intro

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The release archive of a build holds the program, our deck and the readme,
-# and the program runs from wherever it is unpacked: a folder whose name has
-# spaces and letters outside the ANSI code page, started from another current
-# folder. The cards it deals are our deck's, found beside the program (the
-# prefix's system folder holds another deck of the same name). Libraries
+# and the program runs from wherever it is unpacked: a folder named "C# 100%"
+# (characters that mean something in an address) inside one whose name has
+# letters outside the ANSI code page, started from another current folder.
+# The cards it deals are our deck's, found beside the program (the prefix's
+# system folder holds another deck of the same name). Libraries
 # left in that folder under the names of the system libraries the program
 # uses never run, though Wine is told to prefer them as Windows would, and
 # the program imports nothing but the system's known libraries.
@@ -14,7 +15,7 @@ work=$(mktemp -d)
 e2e_at_exit rm -rf "$work"
 cmake --build "$build" --target package_zip >/dev/null || e2e_give_up "the build makes its archive"
 archive=$(ls "$build"/Wexa-*.zip | head -n 1)
-folder="$work/Wexa 漢字 Жук"
+folder="$work/Wexa 漢字 Жук/C# 100%"
 mkdir -p "$folder" "$work/elsewhere"
 unzip -q "$archive" -d "$folder"
 planted=(winmm urlmon comctl32 mshtml msftedit riched20)

@@ -1,8 +1,10 @@
+#include "cardlib/core/PlatformServices.h"
 #include "ui/core/CountdownMath.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 using namespace countdown;
@@ -35,49 +37,80 @@ TEST(CountdownGradient, RowsOfTheBar)
         EXPECT_TRUE(GradientRows(height).empty()) << height;
 }
 
-// height - 4 pixels in the duration, across a wrap of the tick count and
-// without the product wrapping on a long stall; time is up just past the
-// bottom of the inside, or by time alone on bars without room, and at once
-// for a duration of 0.
+// height - 4 pixels in the duration, without the product wrapping on a long
+// stall; time is up just past the bottom of the inside, or by time alone on
+// bars without room, and at once for a duration of 0.
 TEST(CountdownPosition, BarPositionAndTimeUp)
 {
     const struct {
-        std::uint32_t start, now;
+        std::uint32_t elapsed;
         int height;
         std::uint32_t duration, position;
         bool up;
     } cases[] = {
-        {1000, 1000, 455, 90, 0, false},          {1000, 1199, 455, 90, 0, false},
-        {1000, 1200, 455, 90, 1, false},          {1000, 1000 + 90000, 455, 90, 451, false},
-        {1000, 1000 + 90399, 455, 90, 452, false}, {1000, 1000 + 90400, 455, 90, 453, true},
-        {0xFFFFFF00u, 200, 455, 90, 2, false},     {1000, 1000 + 170000, 455, 170, 451, false},
-        {5, 5 + 1000000000u, 455, 90, 5011111, true},
-        {10, 10 + 89999, 3, 90, 0, false},         {10, 10 + 90000, 3, 90, 0, true},
-        {10, 10 + 90000, 0, 90, 0, true},          {1000, 1000, 455, 0, 0, true},
-        {1000, 1000, 0, 0, 0, true},
+        {0, 455, 90, 0, false},      {199, 455, 90, 0, false},     {200, 455, 90, 1, false},
+        {90000, 455, 90, 451, false}, {90399, 455, 90, 452, false}, {90400, 455, 90, 453, true},
+        {170000, 455, 170, 451, false}, {1000000000u, 455, 90, 5011111, true},
+        {89999, 3, 90, 0, false},    {90000, 3, 90, 0, true},      {90000, 0, 90, 0, true},
+        {0, 455, 0, 0, true},        {0, 0, 0, 0, true},
     };
     for (const auto& c : cases) {
-        const std::uint32_t position = BarPosition(c.start, c.now, c.height, c.duration);
+        const std::uint32_t position = BarPosition(c.elapsed, c.height, c.duration);
         if (c.height > 3 && c.duration > 0) {
-            EXPECT_EQ(position, c.position) << c.start << " -> " << c.now << " over " << c.duration << " s";
+            EXPECT_EQ(position, c.position) << c.elapsed << " ms of " << c.duration << " s";
         }
-        EXPECT_EQ(IsTimeUp(position, c.start, c.now, c.height, c.duration), c.up)
-            << c.start << " -> " << c.now << ", height " << c.height << ", " << c.duration << " s";
+        EXPECT_EQ(IsTimeUp(position, c.elapsed, c.height, c.duration), c.up)
+            << c.elapsed << " ms, height " << c.height << ", " << c.duration << " s";
     }
 }
 
 TEST(CountdownSeconds, CountDownFromTheDurationAndWrapRound)
 {
     const struct {
-        std::uint32_t start, now, duration, left;
-    } cases[] = {
-        {0, 123456, 90, 0}, // stopped
-        {1000, 1000, 90, 90},          {1000, 1999, 90, 90},          {1000, 2000, 90, 89},
-        {1000, 1000 + 89999, 90, 1},   {1000, 1000 + 90000, 90, 90},  {0xFFFFFC18u, 500, 90, 89},
-        {0xFFFFFFFFu, 0xFFFFFFFFu + 20000u, 20, 20}, {1000, 5000, 0, 0},
-    };
+        std::uint32_t elapsed, duration, left;
+    } cases[] = {{0, 90, 90}, {999, 90, 90}, {1000, 90, 89}, {89999, 90, 1}, {90000, 90, 90}, {20000, 20, 20},
+                 {4000, 0, 0}};
     for (const auto& c : cases)
-        EXPECT_EQ(SecondsLeft(c.start, c.now, c.duration), c.left) << c.start << " -> " << c.now;
+        EXPECT_EQ(SecondsLeft(c.elapsed, c.duration), c.left) << c.elapsed;
+}
+
+// Only play counts. Readings of the count: the first starts, then holds and
+// resumes take turns; the play time at a last reading. Holds of 0 ms, across
+// a wrap of the count, as long as its whole range, or 50 ms before the end
+// of a 90-second level (up 50 ms of play later, as above) add nothing; nor
+// do a thousand short ones, nor a suspend.
+TEST(CountdownPlayTime, HoldsAndSleepAddNothing)
+{
+    const struct {
+        std::vector<std::uint32_t> readings;
+        std::uint32_t now, played;
+    } cases[] = {
+        {{1000}, 6000, 5000},                     {{0xFFFFFF00u}, 0x100, 0x200},
+        {{1000, 3000, 3000}, 8000, 7000},         {{1000, 3000}, 900000, 2000},
+        {{0xFFFFF000u, 0xFFFFFF00u, 0x100}, 0x300, 0x1100}, {{1000, 6000, 4000}, 4500, 5500},
+        {{1000, 91350, 3691350}, 3691399, 90399}, {{1000, 91350, 3691350}, 3691400, 90400},
+    };
+    for (const auto& c : cases) {
+        PlayTime played;
+        played.Start(c.readings[0]);
+        for (std::size_t i = 1; i < c.readings.size(); ++i)
+            i % 2 ? played.Hold(c.readings[i]) : played.Resume(c.readings[i]);
+        EXPECT_EQ(played.Elapsed(c.now), c.played) << c.readings[0] << " -> " << c.now;
+    }
+    const std::uint32_t start = 0xFFFFA000u; // wraps on the way
+    PlayTime played;
+    played.Start(start);
+    for (std::uint32_t now = start + 20; now != start + 30020; now += 30)
+        played.Hold(now), played.Resume(now + 10);
+    EXPECT_EQ(played.Elapsed(start + 30000), 20000u);
+    // The count that leaves out sleep, so a suspend does not move it: 100-ns
+    // units as wrapping milliseconds, right across the units' 32 bits (seven
+    // minutes after start) and the milliseconds' (49.7 days).
+    const std::uint64_t range = std::uint64_t{1} << 32;
+    for (const auto& [from, to, awake] : {std::tuple<std::uint64_t, std::uint64_t, std::uint32_t>{0, 9999, 0},
+                                          {0, 10000, 1}, {range - 50000000, range + 50000000, 10000},
+                                          {(range - 1000) * 10000, (range + 500) * 10000 + 9999, 1500}})
+        EXPECT_EQ(AwakeMilliseconds(to) - AwakeMilliseconds(from), awake) << from;
 }
 
 } // namespace

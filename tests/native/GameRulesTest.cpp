@@ -156,4 +156,20 @@ TEST(GameHint, APairFirstThenAPlacementElseNoMove)
     }
 }
 
+// The card in hand goes to its partner first, even past an empty stack,
+// else to an empty stack on the table; never onto a covered card.
+TEST(GameHint, ForACardInHandItsPartnerFirstThenAnEmptyStack)
+{
+    TableModel table = FullTable();
+    for (Place& place : table)
+        place.topFace = 2;
+    table[16].topFace = table[33].topFace = 1; // 16 lies under 22, whose card is in hand
+    table[22] = Place{0, 1, 0, true, true};
+    Empty(table, 31);
+    for (const auto& [face, to] : {std::pair{12, 33}, {11, 23}, {5, 31}})
+        EXPECT_EQ(ChooseHintFor(table, 22, face).second, to) << face;
+    Empty(table, 31, false);
+    EXPECT_EQ(ChooseHintFor(table, 22, 5).first, 0);
+}
+
 } // namespace

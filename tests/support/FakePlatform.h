@@ -8,12 +8,13 @@
 #include <vector>
 
 // Platform services under a test's control: a tick count that moves only
-// when told to (or by every Sleep), and a record of everything asked for.
+// when told to (or by every Sleep), the time asleep in it left out of the awake count, and a record of everything asked for.
 // A test may look at the screen at each pause of an animation (onSleep,
 // told the number of pauses so far) or when the shell is asked to open.
 class FakePlatform final : public PlatformServices {
 public:
     std::uint32_t now = 1000;
+    std::uint32_t asleep = 0; // of `now`, the time the system slept
     std::vector<std::uint32_t> sleeps;
     struct Sound {
         const void* wave;
@@ -34,6 +35,7 @@ public:
     std::function<void()> onOpen;
 
     std::uint32_t TickCount() override { return now; }
+    std::uint32_t AwakeTickCount() override { return now - asleep; }
     void Sleep(std::uint32_t milliseconds) override
     {
         sleeps.push_back(milliseconds);

@@ -102,13 +102,19 @@ def _turned_card(cx, cy, w, h, degrees):
 
 
 def _icon_image(n):
-    """n x n icon: two fanned cards on a green tile, transparent corners."""
+    """n x n icon: two fanned cards on a green tile, transparent corners.
+
+    Drawn from the same shapes at every size, so each size is sharp at its own
+    pixels; the fan is centred on the tile."""
     image, pen = canvas(n, n, (0, 0, 0, 0), mode="RGBA", scale=8)
     pen.rect((0.5, 0.5, n - 0.5, n - 0.5), (0, 128, 0, 255), (0, 80, 0, 255), n / 32,
              radius=n * 0.2)
     k = n / 32
-    back = _turned_card(15 * k, 8.5 * k, 13 * k, 18 * k, -16)
-    front = _turned_card(17 * k, 8.5 * k, 13 * k, 18 * k, 14)
+    back = _turned_card(15 * k, 0, 13 * k, 18 * k, -16)
+    front = _turned_card(17 * k, 0, 13 * k, 18 * k, 14)
+    xs, ys = [p[0] for p in back + front], [p[1] for p in back + front]
+    dx, dy = n / 2 - (min(xs) + max(xs)) / 2, n / 2 - (min(ys) + max(ys)) / 2
+    back, front = ([(x + dx, y + dy) for x, y in card] for card in (back, front))
     pen.poly(back, (40, 70, 170, 255), (255, 255, 255, 255), 1.2 * k)
     pen.poly(front, (255, 255, 255, 255), (20, 20, 30, 255), 0.8 * k)
     fx = sum(p[0] for p in front) / 4
@@ -118,7 +124,18 @@ def _icon_image(n):
     return small.convert("RGBA")
 
 
+# The sizes of the desktop's icon theme (hicolor) that a Linux install puts
+# beside the menu entry, each drawn at its own size.
+THEME_ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
 def save_icon(path):
     big, little = _icon_image(32), _icon_image(16)
     big.save(path, "ICO", sizes=[(16, 16), (32, 32)], append_images=[little],
              bitmap_format="bmp")
+
+
+def save_theme_icons(folder):
+    """icon-N.png for every theme size."""
+    for n in THEME_ICON_SIZES:
+        _icon_image(n).save(f"{folder}/icon-{n}.png", "PNG")

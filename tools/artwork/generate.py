@@ -55,6 +55,7 @@ def write_art(folder):
                        ("banner_address.bmp", game_art.banner_address)):
         save_bmp(make(), os.path.join(folder, name))
     game_art.save_icon(os.path.join(folder, "icon.ico"))
+    game_art.save_theme_icons(folder)
     for name, make in sounds.SOUNDS.items():
         sounds.write_wav(os.path.join(folder, name), make())
     scaled.write_art(folder)

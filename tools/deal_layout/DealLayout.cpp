@@ -18,6 +18,7 @@ namespace {
 class NoPlatform final : public PlatformServices {
 public:
     std::uint32_t TickCount() override { return 0; }
+    std::uint32_t AwakeTickCount() override { return 0; }
     void Sleep(std::uint32_t) override {}
     bool PlaySoundFromMemory(const void*, unsigned) override { return false; }
     bool PlaySoundFromResource(int) override { return false; }

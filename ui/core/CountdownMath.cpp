@@ -10,32 +10,59 @@ std::uint64_t Travel(int height) { return height > 4 ? static_cast<std::uint64_t
 std::uint32_t Channel(int value) { return static_cast<std::uint32_t>(value) & 0xFFu; }
 } // namespace
 
-std::uint32_t Elapsed(std::uint32_t startTick, std::uint32_t now) { return now - startTick; }
+void PlayTime::Start(std::uint32_t now)
+{
+    *this = PlayTime{};
+    started = true;
+    since = now;
+}
 
-std::uint32_t BarPosition(std::uint32_t startTick, std::uint32_t now, int height, std::uint32_t duration)
+void PlayTime::Hold(std::uint32_t now)
+{
+    if (!started || held)
+        return;
+    before = Elapsed(now);
+    held = true;
+}
+
+void PlayTime::Resume(std::uint32_t now)
+{
+    if (!held)
+        return;
+    since = now;
+    held = false;
+}
+
+std::uint32_t PlayTime::Elapsed(std::uint32_t now) const
+{
+    if (!started || held)
+        return before;
+    return before + (now - since);
+}
+
+std::uint32_t BarPosition(std::uint32_t elapsed, int height, std::uint32_t duration)
 {
     if (duration == 0)
         return static_cast<std::uint32_t>(height > 0 ? height : 0);
     // Wider than 32 bits so that a long stall cannot wrap the product round.
-    std::uint64_t covered = Elapsed(startTick, now) * Travel(height) / (std::uint64_t{duration} * 1000u);
+    std::uint64_t covered = elapsed * Travel(height) / (std::uint64_t{duration} * 1000u);
     return covered > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(covered);
 }
 
-bool IsTimeUp(std::uint32_t position, std::uint32_t startTick, std::uint32_t now, int height,
-              std::uint32_t duration)
+bool IsTimeUp(std::uint32_t position, std::uint32_t elapsed, int height, std::uint32_t duration)
 {
     if (duration == 0)
         return true;
     if (height < 4)
-        return Elapsed(startTick, now) >= std::uint64_t{duration} * 1000u;
+        return elapsed >= std::uint64_t{duration} * 1000u;
     return position > static_cast<std::uint32_t>(height - 3);
 }
 
-std::uint32_t SecondsLeft(std::uint32_t startTick, std::uint32_t now, std::uint32_t duration)
+std::uint32_t SecondsLeft(std::uint32_t elapsed, std::uint32_t duration)
 {
-    if (startTick == 0 || duration == 0)
+    if (duration == 0)
         return 0;
-    return duration - (Elapsed(startTick, now) / 1000u) % duration;
+    return duration - (elapsed / 1000u) % duration;
 }
 
 bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now)

@@ -7,12 +7,15 @@
 #include <string>
 
 // The three full-window message screens and where everything on them goes,
-// for a table of W x H pixels and cards of the deck's size.
+// for a table of W x H pixels and cards of the deck's size; and the "Paused"
+// screen, drawn in their style over the table while the player is away,
+// without a wipe or a loop of its own.
 enum ScreenMode {
     NoScreen = 0,
     IntroScreen = 1,
     LevelScreen = 2,
     GameOverScreen = 3,
+    PauseScreen = 4,
 };
 
 namespace screen {

@@ -142,7 +142,8 @@ TEST(BackgroundColourDialog, DrawsASwatchInAFrameThatShowsTheSelection)
 }
 
 // The page is an HTML resource with every section; its address keeps the
-// program's path in any script, letters outside the ANSI code page too.
+// program's path in any script, letters outside the ANSI code page too,
+// escaped where the protocol needs it.
 TEST(HelpPage, IsAnHtmlResourceWhoseAddressKeepsThePathInAnyScript)
 {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDH_HELP_PAGE), MAKEINTRESOURCEA(23));
@@ -154,6 +155,7 @@ TEST(HelpPage, IsAnHtmlResourceWhoseAddressKeepsThePathInAnyScript)
         EXPECT_NE(std::string::npos, page.find(part)) << part;
     EXPECT_EQ(L"res://Z:\\Wexa \u6F22\u5B57 \u0416\u0443\u043A\\Wexa.exe/7",
               HelpPageAddress(L"Z:\\Wexa \u6F22\u5B57 \u0416\u0443\u043A\\Wexa.exe", 7));
+    EXPECT_EQ(L"res://C:\\C%23 100%25\\%2523\\Wexa.exe/133", HelpPageAddress(L"C:\\C# 100%\\%23\\Wexa.exe", 133));
     // 6 + 250 + 4 characters do not fit the 260 an address may have.
     EXPECT_EQ(L"", HelpPageAddress(std::wstring(250, L'a'), 133));
 }

@@ -1,15 +1,13 @@
 #include "cardlib/CardImages.h"
 #include "cardlib/CardLibrary.h"
 #include "cardlib/GdiHolders.h"
-#include "cardlib/core/CardMask.h"
+#include "cardlib/core/DeckPictures.h"
 #include "tests/support/FakePlatform.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -25,13 +23,6 @@ std::string BesideProgram(const char* name)
 std::wstring Wide(const std::string& path)
 {
     return std::wstring(path.begin(), path.end());
-}
-
-std::string InTemp(const std::string& name)
-{
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder + name;
 }
 
 // The black octagon the strip draws round every card.
@@ -81,77 +72,20 @@ TEST_F(CardImages, EveryCellHoldsItsResourceInsideTheOutline)
     }
 }
 
-// A copy of our deck at `path` with bitmap `brokenId` left out (no
-// replacement) or replaced; id 0 copies it faithfully.
-bool RebuildDeck(HMODULE original, const std::string& path, int brokenId, const std::vector<BYTE>& replacement)
+// A deck that cannot be read is refused with the error box and a quit. (What a damaged deck does to the whole program
+// the end-to-end deck test shows.)
+TEST_F(CardImages, AnUnreadableDeckIsRefusedWithTheErrorBoxAndQuit)
 {
-    HANDLE update = CopyFileA(BesideProgram("cards.dll").c_str(), path.c_str(), FALSE)
-                        ? BeginUpdateResourceA(path.c_str(), TRUE)
-                        : nullptr;
-    bool added = update != nullptr;
-    for (int id = 1; added && id <= 68; ++id) {
-        if (id == brokenId && replacement.empty())
-            continue;
-        HRSRC found = FindResourceA(original, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
-        DWORD size = id == brokenId ? static_cast<DWORD>(replacement.size()) : SizeofResource(original, found);
-        void* data = id == brokenId ? const_cast<BYTE*>(replacement.data()) : LockResource(LoadResource(original, found));
-        added = UpdateResourceA(update, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(id),
-                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), data, size);
-    }
-    return update && EndUpdateResourceA(update, !added) && added;
-}
-
-// A 24-bit bitmap resource (a DIB without its file header) of a given size.
-std::vector<BYTE> BitmapResource(int width, int height)
-{
-    BITMAPINFOHEADER header = {sizeof(header), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<BYTE> data(sizeof(header) + static_cast<std::size_t>((width * 3 + 3) / 4 * 4 * height), 0x80);
-    std::memcpy(data.data(), &header, sizeof(header));
-    return data;
-}
-
-// A deck that cannot be loaded, or whose bitmaps are missing or not all of
-// one size, is refused with the error box and a quit, leaving nothing behind.
-// The deck is never taken from the current folder, where a broken one lies.
-TEST_F(CardImages, MissingOrBrokenDecksAreRefusedWithTheErrorBoxAndQuit)
-{
-    const struct {
-        const char* name;
-        int id;
-        std::vector<BYTE> replacement;
-        bool loads, fromCurrentFolder;
-    } cases[] = {{"wexa-rebuilt.dll", 0, {}, true, false},
-                 {"no-such-folder\\cards.dll", -1, {}, false, false},
-                 {"wexa-missing-30.dll", 30, {}, false, false},
-                 {"wexa-wide-5.dll", 5, BitmapResource(72, 96), false, false},
-                 {"wexa-short-68.dll", 68, BitmapResource(71, 95), false, false},
-                 {"wexa-current\\cards.dll", 5, BitmapResource(72, 96), true, true}};
-    CreateDirectoryA(InTemp("wexa-current").c_str(), nullptr);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = InTemp(c.name);
-        ASSERT_EQ(RebuildDeck(module, path, c.id, c.replacement), c.id >= 0);
-        FakePlatform platform;
-        ScopedPlatform installed(platform);
-        TakeQuitMessage();
-        const long outstanding = GdiObjectsOutstanding();
-        char previous[MAX_PATH] = {};
-        GetCurrentDirectoryA(MAX_PATH, previous);
-        ASSERT_TRUE(!c.fromCurrentFolder || SetCurrentDirectoryA(InTemp("wexa-current").c_str()));
-        EXPECT_EQ(c.fromCurrentFolder ? LoadCardImages() : LoadCardImagesFrom(Wide(path)), c.loads);
-        SetCurrentDirectoryA(previous);
-        EXPECT_EQ(TakeQuitMessage(), !c.loads);
-        EXPECT_EQ(cardWidth, c.loads ? 71 : 0);
-        ReleaseCardImages();
-        DeleteFileA(path.c_str());
-        EXPECT_EQ(GdiObjectsOutstanding(), outstanding);
-        ASSERT_EQ(platform.messages.size(), c.loads ? 0u : 1u);
-        if (!c.loads) {
-            EXPECT_EQ(platform.messages[0].text, "Error loading cards.dll (32bit)");
-            EXPECT_EQ(platform.messages[0].caption, "Kilp");
-            EXPECT_EQ(platform.messages[0].flags, 0x30u);
-        }
-    }
+    FakePlatform platform;
+    ScopedPlatform installed(platform);
+    TakeQuitMessage();
+    EXPECT_FALSE(LoadCardImagesFrom(Wide(BesideProgram("no-such-folder\\cards.dll"))));
+    EXPECT_TRUE(TakeQuitMessage());
+    EXPECT_EQ(cardWidth, 0);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Error loading cards.dll (32bit)");
+    EXPECT_EQ(platform.messages[0].caption, "Kilp");
+    EXPECT_EQ(platform.messages[0].flags, 0x30u);
 }
 
 } // namespace

@@ -86,11 +86,20 @@ void GameFixture::ClickButton()
     SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(place.left + 4, place.top + 4));
 }
 
+void GameFixture::FocusOn(int id)
+{
+    for (int i = 0; i < 40 && Table().Keyboard().FocusedRegion() != Region(id); ++i)
+        Key(VK_TAB);
+    ASSERT_EQ(Table().Keyboard().FocusedRegion(), Region(id));
+}
+
 void GameFixture::TimeUp()
 {
     platform.now += 200000;
-    SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0);
+    TickClock();
 }
+
+void GameFixture::TickClock() { SendMessageA(Table().Clock().Window(), WM_TIMER, countdown::timerId, 0); }
 
 std::string GameFixture::TakeSounds()
 {

@@ -39,7 +39,10 @@ protected:
     void Release() { SendMessageA(Table().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(heldX, heldY)); }
     void Drag(int from, int to) { Hold(from), MoveOver(to), Release(); }
     void ClickButton();
+    void FocusOn(int id); // Tab until the frame stands on the place's card
     void TimeUp(); // the countdown runs out
+    void TickClock();
+    void Key(WPARAM key) { SendMessageA(Table().Handle(), WM_KEYDOWN, key, 1); }
     // Sounds played from memory since the last call: "116@23" (resource id
     // at flags), "stop@0" for the null sound.
     std::string TakeSounds();

@@ -75,6 +75,12 @@ TEST_F(CountdownClockTest, FramesDotsAndTheUsedUpStrip)
     MemorySurface bar(clock.Window());
     EXPECT_EQ(bar.CountOf(dark, 2, 2, 12, 94), 10 * 92);
     EXPECT_EQ(std::pair(bar.CountOf(dark, 2, 94, 12, 426), bar.Pixel(7, 300)), std::pair(0, RGB(255, 0, 0)));
+    // A table laid out while minimised leaves the bar no room for a while: back, it shows where the time got to.
+    MoveWindow(clock.Window(), 10, 10, 14, 0, TRUE);
+    TickAt(5000 + 21000); // 98 rows
+    MoveWindow(clock.Window(), 10, 10, 14, 428, TRUE);
+    UpdateWindow(clock.Window());
+    EXPECT_EQ(MemorySurface(clock.Window()).CountOf(dark, 2, 2, 12, 426), 10 * 96) << "rows 2 to 97";
 }
 
 // The clock stops itself (and shows dark) before the callback, which comes
