@@ -86,6 +86,14 @@ void CardWindow::SetBackgroundColour(Colour colour)
         region->SetBackgroundColour(colour);
 }
 
+void CardWindow::SetScale(const DisplayScale& newScale)
+{
+    // FIXME: the card strip and the empty place are still made at 1x.
+    scale = newScale;
+    if (hwnd)
+        InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 void CardWindow::Redraw()
 {
     if (!hwnd)

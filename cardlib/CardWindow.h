@@ -2,6 +2,7 @@
 
 #include "cardlib/KeyboardPlay.h"
 #include "cardlib/core/Colour.h"
+#include "cardlib/core/DisplayScale.h"
 
 #include <windows.h>
 
@@ -67,6 +68,14 @@ public:
     void FillBackground(HDC dc, int x, int y, int width, int height) const;
     KeyboardPlay& Keyboard() { return keyboard; }
 
+    // How the table's logical pixels map to the window's device pixels: the
+    // display's DPI and the player's zoom. Regions, buttons and layouts stay
+    // logical; drawing and pointer input go through this.
+    const DisplayScale& Scale() const { return scale; }
+    // A table of a game re-places its children and remakes its pictures;
+    // the base remembers the scale and repaints.
+    virtual void SetScale(const DisplayScale& newScale);
+
 protected:
     // Stored by a table's own OnSize before it calls LayoutRegions.
     int clientWidth = 0;
@@ -97,5 +106,6 @@ private:
     std::vector<std::unique_ptr<CardButton>> buttons;
     std::vector<std::unique_ptr<CardRegion>> regions;
     Colour backgroundColour = initialBackground;
+    DisplayScale scale;
     KeyboardPlay keyboard{*this};
 };

@@ -8,17 +8,6 @@
 #include "cardlib/CardWindow.h"
 #include "cardlib/core/CardMask.h"
 
-namespace {
-
-// FIXME: the scale of the window the region lies on, once windows are
-// drawn at their display's scale; until then every table is unscaled.
-DisplayScale ScaleOf(const CardWindow*)
-{
-    return {};
-}
-
-} // namespace
-
 void CardRegion::Draw(HDC dc)
 {
     UpdateLayout();
@@ -36,7 +25,7 @@ void CardRegion::DrawCoveredCards(HDC dc)
 {
     if (xOffset == 0 && yOffset == 0)
         return;
-    const DisplayScale scale = ScaleOf(window);
+    const DisplayScale scale = window->Scale();
     const CornerInsets insets = CornerInsetsAt(scale);
     RegionLayout layout = Layout();
     // Each card's strips from where it and the next card lie on the screen:
@@ -69,7 +58,7 @@ void CardRegion::DrawTopCard(HDC dc)
     int n = cards.Count();
     Point at = Layout().CardPosition(n - 1);
     int cell = static_cast<int>(cards.At(0).value);
-    const DisplayScale scale = ScaleOf(window);
+    const DisplayScale scale = window->Scale();
     visible = false;
     CardRegion* leftCover = CoveringRegion(x, y + cardHeight / 3);
     CardRegion* rightCover = CoveringRegion(x + cardWidth - 1, y + cardHeight / 3);
@@ -96,7 +85,7 @@ void CardRegion::DrawEmpty(HDC dc)
 {
     switch (emptyStyle) {
     case EmptyOutline:
-        DrawMasked(dc, x, y, sharedSurface.Get(), cardWidth, cardHeight, ScaleOf(window));
+        DrawMasked(dc, x, y, sharedSurface.Get(), cardWidth, cardHeight, window->Scale());
         break;
     case EmptyBackground:
         if (window)
@@ -112,7 +101,7 @@ void CardRegion::ShieldFromBackground(HDC dc)
     if (!visible)
         return;
     UpdateLayout();
-    const DisplayScale scale = ScaleOf(window);
+    const DisplayScale scale = window->Scale();
     RegionLayout layout = Layout();
     int n = cards.Count();
     if (!layout.BoxIsCardShape()) {
