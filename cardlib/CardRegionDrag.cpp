@@ -21,8 +21,8 @@ namespace {
 
 // The pause between two frames of a slide, in milliseconds.
 constexpr std::uint32_t frameDelay = 10;
-// Where the cursor jumps on a press, relative to the press point: the card
-// visibly lifts under the pointer.
+// Where the cursor jumps on a press, relative to the press point (logical
+// pixels): the card visibly lifts under the pointer.
 constexpr int cursorNudgeX = -3;
 constexpr int cursorNudgeY = -5;
 
@@ -140,9 +140,10 @@ bool CardRegion::BeginDrag(int px, int py)
     BuildDragImages(dragCount);
     dragX = px - grabX;
     dragY = py - grabY;
-    POINT cursor = {px, py};
+    const Point nudged = window->Scale().ToDevice(Point{px + cursorNudgeX, py + cursorNudgeY});
+    POINT cursor = {nudged.x, nudged.y};
     ClientToScreen(window->Handle(), &cursor);
-    SetCursorPos(cursor.x + cursorNudgeX, cursor.y + cursorNudgeY);
+    SetCursorPos(cursor.x, cursor.y);
     UpdateLayout();
     SetCapture(window->Handle());
     ConfinePointerTo(window->Handle());

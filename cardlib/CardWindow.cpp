@@ -13,6 +13,12 @@ namespace {
 
 const char* const className = "CardWnd32";
 
+void FillDevice(HDC dc, const RECT& area, Colour colour)
+{
+    GdiObject<HBRUSH> brush(CreateSolidBrush(PaletteRelative(colour)));
+    FillRect(dc, &area, brush.Get());
+}
+
 } // namespace
 
 CardWindow::CardWindow()
@@ -123,7 +129,7 @@ void CardWindow::Paint(HDC dc)
         button->ExcludeFromClip(dc);
     RECT client = {0, 0, 0, 0};
     GetClientRect(hwnd, &client);
-    FillBackground(dc, 0, 0, client.right, client.bottom);
+    FillDevice(dc, client, backgroundColour);
     SelectClipRgn(dc, nullptr);
     for (const auto& button : buttons)
         button->ExcludeFromClip(dc);
@@ -225,7 +231,13 @@ void CardWindow::LayoutRegions()
 
 void CardWindow::FillBackground(HDC dc, int x, int y, int width, int height) const
 {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(PaletteRelative(backgroundColour)));
-    RECT area = {x, y, x + width, y + height};
-    FillRect(dc, &area, brush.Get());
+    const Rect area = scale.ToDevice(RectAt(x, y, width, height));
+    FillDevice(dc, RECT{area.left, area.top, area.right, area.bottom}, backgroundColour);
+}
+
+void CardWindow::InvalidateLogical(const Rect& area) const
+{
+    const Rect device = scale.ToDevice(area);
+    const RECT rect = {device.left, device.top, device.right, device.bottom};
+    InvalidateRect(hwnd, &rect, FALSE);
 }

@@ -311,10 +311,8 @@ void KeyboardPlay::Repaint(const Rect& box) const
     for (const Rect& side : {Rect{ring.left, ring.top, ring.right, box.top},
                              Rect{ring.left, box.bottom, ring.right, ring.bottom},
                              Rect{ring.left, box.top, box.left, box.bottom},
-                             Rect{box.right, box.top, ring.right, box.bottom}}) {
-        const RECT area = {side.left, side.top, side.right, side.bottom};
-        InvalidateRect(window.Handle(), &area, FALSE);
-    }
+                             Rect{box.right, box.top, ring.right, box.bottom}})
+        window.InvalidateLogical(side);
 }
 
 void KeyboardPlay::Paint(HDC dc) const
