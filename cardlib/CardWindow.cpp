@@ -92,10 +92,16 @@ void CardWindow::SetBackgroundColour(Colour colour)
         region->SetBackgroundColour(colour);
 }
 
+// FIXME: every window shares one card strip and empty place, drawn at the
+// scale the last one asked for; two windows at different scales (two
+// monitors) would draw one of them wrong. The game has one table.
 void CardWindow::SetScale(const DisplayScale& newScale)
 {
-    // FIXME: the card strip and the empty place are still made at 1x.
     scale = newScale;
+    {
+        WindowContext windowContext(hwnd);
+        RescaleSharedResources(windowContext.Get(), scale, backgroundColour);
+    }
     if (hwnd)
         InvalidateRect(hwnd, nullptr, FALSE);
 }

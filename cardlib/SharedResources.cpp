@@ -41,7 +41,7 @@ void ReleasePalette()
 void MakeSharedResources(Colour background)
 {
     WindowContext screen(nullptr);
-    LoadCardImages();
+    LoadCardImages(sharedScale);
     libraryPalette.Reset(BuildPalette(background));
     sharedSurface.Make(screen.Get());
     SelectPaletteIntoSharedSurface();
@@ -57,6 +57,15 @@ void RemakeColourResources(HDC reference, Colour background)
     MakeEmptyPlace(reference, background);
 }
 
+void RescaleSharedResources(HDC reference, const DisplayScale& scale, Colour background)
+{
+    if (scale.Dpi() * scale.Zoom() == sharedScale.Dpi() * sharedScale.Zoom() || !ScaleCardImages(scale))
+        return;
+    sharedScale = scale;
+    ReleaseEmptyPlaceImage();
+    MakeEmptyPlace(reference, background);
+}
+
 void ReleaseSharedResources()
 {
     ReleaseCardImages();
@@ -64,4 +73,5 @@ void ReleaseSharedResources()
     ReleasePalette();
     sharedSurface.Reset();
     sharedSurfaceDefaultBitmap = nullptr;
+    sharedScale = DisplayScale();
 }

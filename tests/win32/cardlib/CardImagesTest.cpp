@@ -1,5 +1,7 @@
 #include "cardlib/CardImages.h"
 #include "cardlib/CardLibrary.h"
+#include "cardlib/CardRegion.h"
+#include "cardlib/CardWindow.h"
 #include "cardlib/GdiHolders.h"
 #include "cardlib/core/DeckPictures.h"
 #include "tests/support/FakePlatform.h"
@@ -7,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -70,6 +73,38 @@ TEST_F(CardImages, EveryCellHoldsItsResourceInsideTheOutline)
         const int x = i % (stripCells * 71), y = i / (stripCells * 71);
         ASSERT_EQ(strip.Pixel(x, y), OnOutline(x % 71, y) ? 0 : pictures.Pixel(x, y)) << "at " << x << "," << y;
     }
+}
+
+// At twice the size a card shows the deck's own picture of that size, as
+// the system reads the file, inside the outline (each of its pixels a 2 x 2
+// block): not the standard picture enlarged, in which every aligned 2 x 2
+// block would be one colour.
+TEST_F(CardImages, AtTwiceTheSizeACardIsTheDecksOwnLargerPicture)
+{
+    TestTable table(200, 250);
+    CardRegion* queen = table.Region(1, 10, 20, 0, 0, "QS");
+    table.Window().SetScale(DisplayScale(192, 100));
+    MemorySurface painted(200, 250), picture(142, 192);
+    painted.Fill(RGB(255, 0, 255));
+    queen->Draw(painted.Context());
+    const auto* file = static_cast<const BYTE*>(
+        LockResource(LoadResource(module, FindResourceA(module, MAKEINTRESOURCEA(51), "BITMAP2X"))));
+    ASSERT_NE(file, nullptr);
+    StretchDIBits(picture.Context(), 0, 0, 142, 192, 0, 0, 142, 192, file + *reinterpret_cast<const DWORD*>(file + 10),
+                  reinterpret_cast<const BITMAPINFO*>(file + 14), DIB_RGB_COLORS, SRCCOPY);
+    int wrong = 0, blended = 0;
+    for (int y = 0; y < 192; ++y)
+        for (int x = 0; x < 142; ++x) {
+            const int i = x / 2, j = y / 2;
+            const COLORREF expected = std::min(i, 70 - i) + std::min(j, 95 - j) < 2 ? RGB(255, 0, 255)
+                                      : OnOutline(i, j)                           ? 0
+                                                                                  : picture.Pixel(x, y);
+            wrong += painted.Pixel(20 + x, 40 + y) != expected;
+            blended += x % 2 == 0 && y % 2 == 0 &&
+                       (picture.Pixel(x + 1, y) != picture.Pixel(x, y) || picture.Pixel(x, y + 1) != picture.Pixel(x, y));
+        }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(blended, 100);
 }
 
 // A deck that cannot be read is refused with the error box and a quit. (What a damaged deck does to the whole program
