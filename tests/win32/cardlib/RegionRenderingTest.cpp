@@ -1,6 +1,7 @@
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
+#include "cardlib/core/Colour.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,39 @@ TEST(RegionDraw, ACoveredCardPaintsOnlyWhatTheLowerRowLeavesOpen)
                                                  (rightShown && InCardShape(x - 35, y - 32)));
                 const COLORREF expected = InCardShape(x, y) && !covered ? model.CardPixel(18, x, y) : magenta;
                 ASSERT_EQ(surface.Pixel(100 + x, 10 + y), expected) << shown << " at " << x << "," << y;
+            }
+    }
+}
+
+// An empty place at k times the size: each pixel of the unscaled engraving
+// a k x k block, dark above and left, a darker shade below and right, a light
+// line inside those; within, a checkerboard of single device pixels, light
+// at its top-left pixel, whose unscaled pixel is left plain.
+TEST(RegionDraw, AnEmptyPlaceIsEngravedAtEveryScale)
+{
+    constexpr int w = 71, h = 96;
+    Colour light = 0, dark = 0, midDark = 0;
+    Shades(green, &light, nullptr, &dark, &midDark);
+    for (int k : {1, 2}) {
+        TestTable table(200, 250);
+        CardRegion* place = table.Region(1, 10, 10, 0, 0);
+        table.Window().SetScale(DisplayScale(96 * k, 100));
+        MemorySurface surface(200, 250);
+        surface.Fill(magenta);
+        place->Draw(surface.Context());
+        for (int y = 0; y < h * k; ++y)
+            for (int x = 0; x < w * k; ++x) {
+                const int i = x / k, j = y / k;
+                const bool across = i >= 2 && i < w - 2, down = j >= 2 && j < h - 2;
+                Colour expected = across && down && (x + y) % 2 == 0 && (i != 2 || j != 2) ? light : green;
+                if ((j == 0 && across) || (i == 0 && down) || (j == 1 && (i == 1 || i == w - 2)))
+                    expected = dark;
+                else if ((j == h - 1 && across) || (i == w - 1 && down) || (j == h - 2 && (i == 1 || i == w - 2)))
+                    expected = midDark;
+                else if ((i == w - 2 && j >= 3) || (j == h - 2 && i >= 4))
+                    expected = light;
+                ASSERT_EQ(surface.Pixel(10 * k + x, 10 * k + y), InCardShape(i, j) ? expected : magenta)
+                    << k << "x at " << x << "," << y;
             }
     }
 }
