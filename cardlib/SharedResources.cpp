@@ -23,7 +23,8 @@ void ReleaseEmptyPlaceImage()
 void MakeEmptyPlace(HDC reference, Colour background)
 {
     HGDIOBJ original = GetCurrentObject(sharedSurface.Get(), OBJ_BITMAP);
-    emptyPlaceImage.Reset(MakeEmptyPlaceImage(reference, sharedSurface.Get(), background, cardWidth, cardHeight, sharedScale));
+    emptyPlaceImage.Reset(
+        MakeEmptyPlaceImage(reference, sharedSurface.Get(), background, cardWidth, cardHeight, sharedScale));
     if (!sharedSurfaceDefaultBitmap)
         sharedSurfaceDefaultBitmap = original;
 }

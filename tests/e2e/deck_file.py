@@ -43,7 +43,8 @@ elif mode == "small":
         small = d[at:at + 4] + struct.pack("<ii", side, side) + d[at + 12:at + info] + b"".join(
             d[at + info + stride * y + (width - side) // 2 * bits // 8:][:side * bits // 8]
             for y in range((height - side) // 2, (height + side) // 2))
-        smalls.append((entry, (b"BM" + struct.pack("<IHHI", 14 + len(small), 0, 0, 14 + info) if skip else b"") + small))
+        header = b"BM" + struct.pack("<IHHI", 14 + len(small), 0, 0, 14 + info) if skip else b""
+        smalls.append((entry, header + small))
     # The directory stays; the cut pictures replace the old ones at the end of the file.
     del d[min(u("<I", entry) - shift for entry, _ in smalls):]
     for entry, small in smalls:

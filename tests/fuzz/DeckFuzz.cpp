@@ -1,8 +1,8 @@
 // Any bytes at all, read as a deck file: no read may leave the buffer
 // (AddressSanitizer), no arithmetic may overflow (UndefinedBehaviorSanitizer),
-// and a deck that is accepted, or a larger set of it, hands the drawing only
-// bytes inside the file, exactly as many as each picture's header makes
-// them read, every picture of a set of one size.
+// and a deck that is accepted, and each larger set of it, hands the drawing
+// only bytes inside the file, exactly as many as each picture's header
+// makes them read, every picture of a set of the set's size.
 #include "cardlib/core/DeckPictures.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -12,7 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!ReadDeckPictures(file, deck))
         return 0;
     const auto inside = [&](ByteSpan span) { return span.data >= data && span.data + span.size <= data + size; };
-    const auto check = [&](const std::array<DibPicture, stripCells>& set, int factor) {
+    std::array<DibPicture, stripCells> set = deck.cells;
+    for (int factor = 1; factor <= 3; ++factor) {
+        if (factor > 1 && !ReadLargerSet(file, deck, factor, set))
+            continue;
         for (const DibPicture& picture : set) {
             const std::size_t stride = (static_cast<std::size_t>(picture.width) * picture.bitCount + 31) / 32 * 4;
             if (!inside(picture.info) || !inside(picture.rows) || picture.width != factor * deck.width ||
@@ -21,12 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 __builtin_trap();
             PixelColour(picture, picture.width - 1, picture.height - 1);
         }
-    };
-    check(deck.cells, 1);
-    for (int factor : {2, 3}) {
-        std::array<DibPicture, stripCells> larger{};
-        if (ReadLargerSet(file, deck, factor, larger))
-            check(larger, factor);
     }
     return 0;
 }
