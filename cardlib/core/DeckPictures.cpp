@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::uint64_t fileHeaderSize = 14;
+constexpr std::size_t fileHeaderSize = 14;
 constexpr std::uint64_t infoHeaderSize = 40;
 constexpr std::uint32_t uncompressed = 0;
 
