@@ -23,62 +23,18 @@ HGDIOBJ stripSurfaceDefaultBitmap = nullptr;
 // times the size.
 constexpr DWORD largestDeckFile = 64u << 20;
 
-// The deck file, mapped read-only for as long as the card images exist, so
-// that the strip can be drawn again at another scale. It stays open with
-// nobody else allowed to write to it, so what was checked is what is drawn;
-// only the pages read (the directory, the headers and the set in use) are
-// ever brought into memory.
-struct MappedDeck {
-    HANDLE file = INVALID_HANDLE_VALUE;
-    HANDLE mapping = nullptr;
-    const std::uint8_t* view = nullptr;
-    std::size_t size = 0;
-} mapped;
-
-// What was read from it: the standard set, and the larger sets that are whole.
-DeckPictures standardSet;
-std::array<DibPicture, stripCells> largerSets[2]; // 2 and 3 times the size
-std::vector<int> wholeSets;
+// The deck file, kept open for as long as the card images exist, with
+// nobody else allowed to write to it or delete it, so that the strip can be
+// drawn again at another scale from the deck that was checked. It is mapped
+// read-only, and checked again, only while a strip is drawn: just the pages
+// read (the directory, the headers and the set in use) come into memory, and
+// they leave with the mapping.
+HANDLE deckFile = INVALID_HANDLE_VALUE;
 
 void ReportFailure(const char* text)
 {
     Platform().ShowMessageBox(nullptr, text, cardErrorCaption, cardErrorFlags);
     PostQuitMessage(0);
-}
-
-// False, with nothing mapped, when the file is missing, unreadable, open
-// for writing elsewhere, empty or larger than any deck.
-bool MapDeckFile(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD high = 0;
-    const DWORD size = GetFileSize(file, &high);
-    HANDLE mapping = size != INVALID_FILE_SIZE && high == 0 && size > 0 && size <= largestDeckFile
-                         ? CreateFileMappingW(file, nullptr, PAGE_READONLY, 0, 0, nullptr)
-                         : nullptr;
-    const void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
-    if (!view) {
-        if (mapping)
-            CloseHandle(mapping);
-        CloseHandle(file);
-        return false;
-    }
-    mapped = {file, mapping, static_cast<const std::uint8_t*>(view), size};
-    return true;
-}
-
-void UnmapDeckFile()
-{
-    if (mapped.view)
-        UnmapViewOfFile(mapped.view);
-    if (mapped.mapping)
-        CloseHandle(mapped.mapping);
-    if (mapped.file != INVALID_HANDLE_VALUE)
-        CloseHandle(mapped.file);
-    mapped = MappedDeck{};
 }
 
 // Draws the strip of a deck of w x h pictures at a scale: each cell as wide
@@ -121,28 +77,48 @@ bool DrawStrip(int w, int h, const DisplayScale& scale, PictureOf pictureOf)
     return true;
 }
 
-// The mapped deck's strip at a scale, from the smallest whole set at least
-// the scale (else the largest), decoding that set alone.
+// Maps the deck, checks it and draws its strip at a scale from the
+// smallest whole set at least the scale (else the largest), decoding that
+// set alone; where the standard set serves, the larger ones are not looked
+// at. False, with the strip as it was, when the deck fails its checks.
 bool DrawDeckStrip(const DisplayScale& scale)
 {
-    const int chosen = ChooseSet(scale, wholeSets);
-    const DibPicture* set = chosen == 1 ? standardSet.cells.data() : largerSets[chosen - 2].data();
-    return DrawStrip(standardSet.width, standardSet.height, scale,
-                     [set](int cell) { return DecodePicture(set[cell]); });
+    DWORD high = 0;
+    const DWORD size = GetFileSize(deckFile, &high);
+    HANDLE mapping = size != INVALID_FILE_SIZE && high == 0 && size > 0 && size <= largestDeckFile
+                         ? CreateFileMappingW(deckFile, nullptr, PAGE_READONLY, 0, 0, nullptr)
+                         : nullptr;
+    const void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    const PeResources file(static_cast<const std::uint8_t*>(view), view ? size : 0);
+    DeckPictures standard;
+    std::array<DibPicture, stripCells> larger[2]; // 2 and 3 times the size
+    std::vector<int> whole;
+    bool drawn = ReadDeckPictures(file, standard);
+    for (int factor : {2, 3})
+        if (drawn && ChooseSet(scale, {2, 3}) != 1 && ReadLargerSet(file, standard, factor, larger[factor - 2]))
+            whole.push_back(factor);
+    if (drawn) {
+        const int chosen = ChooseSet(scale, whole);
+        const DibPicture* set = chosen == 1 ? standard.cells.data() : larger[chosen - 2].data();
+        drawn = DrawStrip(standard.width, standard.height, scale, [set](int cell) { return DecodePicture(set[cell]); });
+    }
+    if (view)
+        UnmapViewOfFile(view);
+    if (mapping)
+        CloseHandle(mapping);
+    return drawn;
 }
 
-// Maps, checks and draws the deck in a file. False, with nothing kept,
-// when it is missing, damaged or numbered in an order that cannot be told.
+// Opens, checks and draws the deck in a file. False, with nothing kept,
+// when it is missing, unreadable, open for writing elsewhere, damaged or
+// numbered in an order that cannot be told.
 bool LoadDeckFile(const std::wstring& path, const DisplayScale& scale)
 {
-    if (path.empty() || !MapDeckFile(path))
+    if (path.empty())
         return false;
-    const PeResources file(mapped.view, mapped.size);
-    const bool read = ReadDeckPictures(file, standardSet);
-    for (int factor : {2, 3})
-        if (read && ReadLargerSet(file, standardSet, factor, largerSets[factor - 2]))
-            wholeSets.push_back(factor);
-    if (read && DrawDeckStrip(scale))
+    deckFile = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (deckFile != INVALID_HANDLE_VALUE && DrawDeckStrip(scale))
         return true;
     ReleaseCardImages();
     return false;
@@ -226,9 +202,9 @@ void ReleaseCardImages()
     cardStripSurface.Reset();
     cardWidth = 0;
     cardHeight = 0;
-    UnmapDeckFile();
-    standardSet = DeckPictures{};
-    wholeSets.clear();
+    if (deckFile != INVALID_HANDLE_VALUE)
+        CloseHandle(deckFile);
+    deckFile = INVALID_HANDLE_VALUE;
 #if !defined(_WIN64)
     through16BitLoader = false;
 #endif
@@ -272,5 +248,5 @@ bool ScaleCardImages(const DisplayScale& scale)
     if (through16BitLoader)
         return CopyThrough16BitLoader(scale);
 #endif
-    return mapped.view && DrawDeckStrip(scale);
+    return deckFile != INVALID_HANDLE_VALUE && DrawDeckStrip(scale);
 }
