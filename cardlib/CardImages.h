@@ -17,7 +17,7 @@
 
 // Loads the deck from the program's own folder, else the system folder,
 // never from the current directory, and draws its strip at a scale. The
-// file stays mapped, and nobody may write to it, while the images exist;
+// file stays open, and nobody may write to it, while the images exist;
 // every picture is checked against it before it is drawn (DeckPictures.h);
 // the deck's numbering, ours or Wine's, is told from its own pictures. A
 // deck that is missing, damaged, or numbered in an order that cannot be
@@ -26,8 +26,9 @@
 bool LoadCardImages(const DisplayScale& scale = {});
 // The same from one given file: the seam tests use.
 bool LoadCardImagesFrom(const std::wstring& path, const DisplayScale& scale = {});
-// The loaded deck's strip drawn again at another scale; false, with the
-// strip kept as it was, when there is no deck or no new strip can be made.
+// The loaded deck's strip drawn again at another scale, from the same file
+// checked again; false, with the strip kept as it was, when there is no
+// deck or no new strip can be made.
 bool ScaleCardImages(const DisplayScale& scale);
 void ReleaseCardImages();
 
