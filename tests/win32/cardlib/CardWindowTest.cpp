@@ -26,38 +26,6 @@ TEST(CardWindowInput, SwitchedOffItDropsEveryPress)
     EXPECT_TRUE(button->IsPressed()) << "the release is dropped too";
 }
 
-// The focus frame round a card, unscaled and at 2x: each pixel of the
-// unscaled two-pixel ring a block, dashes of four (logical) pixels from the
-// ring's top-left corner along the top and bottom and from the card's top
-// along the sides, black then yellow; just outside, the table. A press on
-// the card's pixels takes the frame away and the card up at the logical
-// point it hit; a position left of and above the window, the mouse
-// captured, lies in the logical pixel whose area holds it (-3 in -2's at 2x).
-TEST(KeyboardFrame, DashedRoundTheFocusedCardAtEveryScaleAndGoneWithAPress)
-{
-    for (int k : {1, 2}) {
-        TestTable table(300, 300);
-        CardRegion* region = table.Region(1, 20, 30, 0, 0, "7H");
-        table.Window().SetScale(DisplayScale(96 * k, 100));
-        SendMessageA(table.Handle(), WM_KEYDOWN, VK_TAB, 0);
-        const MemorySurface shown(table.Handle());
-        for (int y = 27 * k - 1; y < 129 * k + 1; ++y)
-            for (int x = 17 * k - 1; x < 94 * k + 1; ++x) {
-                const int i = x / k, j = y / k, dash = (j < 30 || j >= 126 ? i - 18 : j - 30) / 4;
-                const bool ring = x >= 18 * k && x < 93 * k && y >= 28 * k && y < 128 * k;
-                if (i < 20 || i >= 91 || j < 30 || j >= 126) {
-                    ASSERT_EQ(shown.Pixel(x, y), !ring ? 0x005000u : dash % 2 ? RGB(255, 255, 0) : 0u)
-                        << k << "x at " << x << "," << y;
-                }
-            }
-        table.Press(31 * k - 1, 51 * k - 1); // logical (30, 50)
-        EXPECT_EQ(MemorySurface(table.Handle()).CountOf(RGB(255, 255, 0), 0, 0, 300, 300), 0) << k;
-        table.MoveTo(-3, -3);
-        const int at = k == 1 ? -3 : -2;
-        EXPECT_EQ(region->HeldCardsBox(), RectAt(at - 10, at - 20, 71, 96)) << k;
-    }
-}
-
 TEST(CardWindowCreate, AtMostFortyRegionsAndThirtyTwoButtons)
 {
     TestTable table(100, 100);
