@@ -72,8 +72,10 @@ void CardButton::SetFaceColour(Colour colour)
 
 void CardButton::ExcludeFromClip(HDC dc) const
 {
-    if (visible)
-        ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    if (!visible)
+        return;
+    const Rect area = window->Scale().ToDevice(rect);
+    ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
 }
 
 void CardButton::RedrawNow()
@@ -83,7 +85,7 @@ void CardButton::RedrawNow()
         return;
     WindowContext windowContext(window->Handle());
     ScopedLibraryPalette palette(windowContext.Get());
-    Draw(windowContext.Get(), !pressed);
+    Draw(windowContext.Get(), !pressed, window->Scale());
 }
 
 // Another thread that holds the lock keeps the button from being pressed; an

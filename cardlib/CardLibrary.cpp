@@ -11,6 +11,7 @@ int cardWidth = 0;
 int cardHeight = 0;
 GdiObject<HBITMAP> cardStrip;
 MemoryContext cardStripSurface;
+DisplayScale sharedScale;
 
 GdiObject<HPALETTE> libraryPalette;
 MemoryContext sharedSurface;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardlib/GdiHolders.h"
+#include "cardlib/core/DisplayScale.h"
 
 #include <windows.h>
 
@@ -26,12 +27,16 @@ extern int classRegistrations;      // how many times the class was registered
 extern CardButton* pressedButton;
 extern CardRegion* dragRegion;
 
-// Card images: size 0 x 0 until loaded; the strip holds the 68 pictures side
-// by side in stripSurface.
+// Card images: size 0 x 0 until loaded (the standard pictures' size, which
+// layouts use at every scale); the strip holds the 68 pictures side by side
+// in stripSurface.
 extern int cardWidth;
 extern int cardHeight;
 extern GdiObject<HBITMAP> cardStrip;
 extern MemoryContext cardStripSurface;
+// The scale the strip and the empty-place image are drawn at: unscaled when
+// made, changed by a card window's SetScale.
+extern DisplayScale sharedScale;
 
 // The palette built from the table colour, the surface that holds the
 // empty-place image (with the palette selected into it), and that image.

@@ -21,8 +21,8 @@ namespace {
 
 // The pause between two frames of a slide, in milliseconds.
 constexpr std::uint32_t frameDelay = 10;
-// Where the cursor jumps on a press, relative to the press point: the card
-// visibly lifts under the pointer.
+// Where the cursor jumps on a press, relative to the press point (logical
+// pixels): the card visibly lifts under the pointer.
 constexpr int cursorNudgeX = -3;
 constexpr int cursorNudgeY = -5;
 
@@ -140,9 +140,10 @@ bool CardRegion::BeginDrag(int px, int py)
     BuildDragImages(dragCount);
     dragX = px - grabX;
     dragY = py - grabY;
-    POINT cursor = {px, py};
+    const Point nudged = window->Scale().ToDevice(Point{px + cursorNudgeX, py + cursorNudgeY});
+    POINT cursor = {nudged.x, nudged.y};
     ClientToScreen(window->Handle(), &cursor);
-    SetCursorPos(cursor.x + cursorNudgeX, cursor.y + cursorNudgeY);
+    SetCursorPos(cursor.x, cursor.y);
     UpdateLayout();
     SetCapture(window->Handle());
     ConfinePointerTo(window->Handle());
@@ -288,17 +289,20 @@ void CardRegion::AnimateTo(HDC dc, int startX, int startY, CardRegion* target)
 
 // Puts the saved table back where the image was (except where it is about
 // to be), keeps the part of the saved table both places share, takes the
-// rest from the window, and draws the cards at their new place.
+// rest from the window, and draws the cards at their new place. Each place
+// covers the device rectangle its logical one maps to.
 void CardRegion::DrawDragImageAt(HDC dc, int nx, int ny)
 {
-    const DragSize size{dragWidth, dragHeight};
-    ExcludeCardShape(dc, nx, ny, dragWidth, dragHeight);
-    BitBlt(dc, dragX, dragY, dragWidth, dragHeight, underImage.dc, 0, 0, SRCCOPY);
+    const DisplayScale& scale = window->Scale();
+    const Rect from = scale.ToDevice(RectAt(dragX, dragY, dragWidth, dragHeight));
+    const Rect to = scale.ToDevice(RectAt(nx, ny, dragWidth, dragHeight));
+    ExcludeCardShape(dc, nx, ny, dragWidth, dragHeight, scale);
+    BitBlt(dc, from.left, from.top, from.Width(), from.Height(), underImage.dc, 0, 0, SRCCOPY);
     SelectClipRgn(dc, nullptr);
 
-    const BlockCopy fromWindow = WindowCopyIntoImage({nx, ny}, size);
+    const BlockCopy fromWindow = WindowCopyIntoImage({to.left, to.top}, {to.Width(), to.Height()});
     BlockCopy shared;
-    if (SharedBackgroundBlock({dragX, dragY}, {nx, ny}, size, shared)) {
+    if (SharedBackgroundBlock(from, to, shared)) {
         Copy(underImage.dc, underImage.dc, shared);
         ExcludeClipRect(underImage.dc, shared.destinationX, shared.destinationY,
                         shared.destinationX + shared.width, shared.destinationY + shared.height);
@@ -307,7 +311,7 @@ void CardRegion::DrawDragImageAt(HDC dc, int nx, int ny)
     } else {
         Copy(underImage.dc, dc, fromWindow);
     }
-    DrawMasked(dc, nx, ny, dragImage.dc, dragWidth, dragHeight);
+    DrawMasked(dc, nx, ny, dragImage.dc, dragWidth, dragHeight, scale);
 }
 
 void CardRegion::BuildDragImages(int count)
@@ -316,10 +320,14 @@ void CardRegion::BuildDragImages(int count)
     const DragSize size = DragImageSize(count, xOffset, yOffset, cardWidth, cardHeight);
     dragWidth = size.width;
     dragHeight = size.height;
+    // As large as the cards come out anywhere on the table; each place takes
+    // what its mapped rectangle needs.
+    const DisplayScale& scale = window->Scale();
+    const int imageWidth = scale.WidestLength(dragWidth), imageHeight = scale.WidestLength(dragHeight);
     {
         WindowContext screen(nullptr);
-        MakeSurface(underImage, screen.Get(), dragWidth, dragHeight);
-        MakeSurface(dragImage, screen.Get(), dragWidth, dragHeight);
+        MakeSurface(underImage, screen.Get(), imageWidth, imageHeight);
+        MakeSurface(dragImage, screen.Get(), imageWidth, imageHeight);
     }
     if (!underImage.dc || !dragImage.dc)
         return;
@@ -327,11 +335,19 @@ void CardRegion::BuildDragImages(int count)
     const Point origin = RegionOriginInImage(count, cards.Count(), xOffset, yOffset);
     PaintTableUnderImage(x - origin.x, y - origin.y);
 
-    RECT all = {0, 0, dragWidth, dragHeight};
-    FillSolid(dragImage.dc, all, PaletteRelative(backgroundColour));
+    FillSolid(dragImage.dc, RECT{0, 0, imageWidth, imageHeight}, PaletteRelative(backgroundColour));
+    // Each card where it maps to in the picture; one that reaches the
+    // picture's far edge reaches the far edge of the larger picture, so the
+    // top card of the fan is whole however the picture is drawn.
+    const auto farEdge = [&](int logical, int edge, int device) {
+        return logical == edge ? device : scale.ToDevice(logical);
+    };
     for (int i = 0; i < count; ++i) {
-        Point at = TakenCardPosition(i, count, xOffset, yOffset);
-        DrawCard(dragImage.dc, at.x, at.y, CellFromBottom(dragCards, i));
+        const Point at = TakenCardPosition(i, count, xOffset, yOffset);
+        const Rect card{scale.ToDevice(at.x), scale.ToDevice(at.y), farEdge(at.x + cardWidth, dragWidth, imageWidth),
+                        farEdge(at.y + cardHeight, dragHeight, imageHeight)};
+        DrawCardRects(dragImage.dc, card, CellFromBottom(dragCards, i),
+                      CardMaskColumns(card.Width(), card.Height(), CornerInsetsAt(scale)), scale);
     }
 }
 
@@ -345,8 +361,9 @@ void CardRegion::BuildDragImages(int count)
 void CardRegion::PaintTableUnderImage(int imageX, int imageY)
 {
     const Rect area = RectAt(imageX, imageY, dragWidth, dragHeight);
+    const Point origin = window->Scale().ToDevice(Point{imageX, imageY});
     POINT previousOrigin = {0, 0};
-    SetViewportOrgEx(underImage.dc, -imageX, -imageY, &previousOrigin);
+    SetViewportOrgEx(underImage.dc, -origin.x, -origin.y, &previousOrigin);
     window->FillBackground(underImage.dc, imageX, imageY, dragWidth, dragHeight);
     // Hidden while the regions before it draw, so that they paint in full
     // the parts it covered; shown again for itself and the later ones.

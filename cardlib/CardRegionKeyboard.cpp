@@ -40,5 +40,5 @@ void CardRegion::DropHeldCards(CardRegion* target)
 void CardRegion::DrawHeldCards(HDC dc) const
 {
     if (dragging && dragImage.dc)
-        DrawMasked(dc, dragX, dragY, dragImage.dc, dragWidth, dragHeight);
+        DrawMasked(dc, dragX, dragY, dragImage.dc, dragWidth, dragHeight, window->Scale());
 }

@@ -13,6 +13,12 @@ namespace {
 
 const char* const className = "CardWnd32";
 
+void FillDevice(HDC dc, const RECT& area, Colour colour)
+{
+    GdiObject<HBRUSH> brush(CreateSolidBrush(PaletteRelative(colour)));
+    FillRect(dc, &area, brush.Get());
+}
+
 } // namespace
 
 CardWindow::CardWindow()
@@ -86,10 +92,16 @@ void CardWindow::SetBackgroundColour(Colour colour)
         region->SetBackgroundColour(colour);
 }
 
+// FIXME: every window shares one card strip and empty place, drawn at the
+// scale the last one asked for; two windows at different scales (two
+// monitors) would draw one of them wrong. The game has one table.
 void CardWindow::SetScale(const DisplayScale& newScale)
 {
-    // FIXME: the card strip and the empty place are still made at 1x.
     scale = newScale;
+    {
+        WindowContext windowContext(hwnd);
+        RescaleSharedResources(windowContext.Get(), scale, backgroundColour);
+    }
     if (hwnd)
         InvalidateRect(hwnd, nullptr, FALSE);
 }
@@ -123,7 +135,7 @@ void CardWindow::Paint(HDC dc)
         button->ExcludeFromClip(dc);
     RECT client = {0, 0, 0, 0};
     GetClientRect(hwnd, &client);
-    FillBackground(dc, 0, 0, client.right, client.bottom);
+    FillDevice(dc, client, backgroundColour);
     SelectClipRgn(dc, nullptr);
     for (const auto& button : buttons)
         button->ExcludeFromClip(dc);
@@ -225,7 +237,13 @@ void CardWindow::LayoutRegions()
 
 void CardWindow::FillBackground(HDC dc, int x, int y, int width, int height) const
 {
-    GdiObject<HBRUSH> brush(CreateSolidBrush(PaletteRelative(backgroundColour)));
-    RECT area = {x, y, x + width, y + height};
-    FillRect(dc, &area, brush.Get());
+    const Rect area = scale.ToDevice(RectAt(x, y, width, height));
+    FillDevice(dc, RECT{area.left, area.top, area.right, area.bottom}, backgroundColour);
+}
+
+void CardWindow::InvalidateLogical(const Rect& area) const
+{
+    const Rect device = scale.ToDevice(area);
+    const RECT rect = {device.left, device.top, device.right, device.bottom};
+    InvalidateRect(hwnd, &rect, FALSE);
 }

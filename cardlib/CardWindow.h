@@ -65,7 +65,10 @@ public:
     // Cancels a drag first, so no card is left in hand.
     void EmptyAllRegions();
     void LayoutRegions();
+    // Fills a logical rectangle of the table with its colour.
     void FillBackground(HDC dc, int x, int y, int width, int height) const;
+    // Marks a logical rectangle of the table for repainting.
+    void InvalidateLogical(const Rect& area) const;
     KeyboardPlay& Keyboard() { return keyboard; }
 
     // How the table's logical pixels map to the window's device pixels: the
@@ -84,10 +87,11 @@ protected:
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnMouseDown(int x, int y);
-    void OnMouseMove(int x, int y, bool buttonDown);
-    void OnMouseUp(int x, int y);
-    void OnDoubleClick(int x, int y);
+    // Pointer positions in logical pixels.
+    void OnMouseDown(Point at);
+    void OnMouseMove(Point at, bool buttonDown);
+    void OnMouseUp(Point at);
+    void OnDoubleClick(Point at);
     bool OnKeyDown(WPARAM key, bool repeated);
     void OnPaintMessage();
     void OnCaptureChanged(HWND newCapture);

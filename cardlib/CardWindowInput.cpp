@@ -9,16 +9,12 @@
 
 namespace {
 
-// Pointer coordinates are signed 16-bit: left of or above the client area
-// (while the mouse is captured) they are negative.
-int PointerX(LPARAM lParam)
+// Pointer coordinates are signed 16-bit device pixels: left of or above the
+// client area (while the mouse is captured) they are negative. Regions,
+// buttons, the keyboard's play and the drag hear the logical point.
+Point PointerAt(LPARAM lParam, const DisplayScale& scale)
 {
-    return static_cast<short>(LOWORD(lParam));
-}
-
-int PointerY(LPARAM lParam)
-{
-    return static_cast<short>(HIWORD(lParam));
+    return scale.ToLogical(Point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
 }
 
 } // namespace
@@ -57,17 +53,17 @@ LRESULT CardWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_LBUTTONDOWN:
         keyboard.Hide();
-        OnMouseDown(PointerX(lParam), PointerY(lParam));
+        OnMouseDown(PointerAt(lParam, scale));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(PointerX(lParam), PointerY(lParam), (wParam & MK_LBUTTON) != 0);
+        OnMouseMove(PointerAt(lParam, scale), (wParam & MK_LBUTTON) != 0);
         return 0;
     case WM_LBUTTONUP:
-        OnMouseUp(PointerX(lParam), PointerY(lParam));
+        OnMouseUp(PointerAt(lParam, scale));
         return 0;
     case WM_LBUTTONDBLCLK:
         keyboard.Hide();
-        OnDoubleClick(PointerX(lParam), PointerY(lParam));
+        OnDoubleClick(PointerAt(lParam, scale));
         return 0;
     case WM_KEYDOWN:
         if (OnKeyDown(wParam, (lParam & 0x40000000) != 0)) // bit 30: the key was already down
@@ -101,69 +97,69 @@ void CardWindow::OnPaintMessage()
 // no visible region is hit. Cards still in hand by mouse lost their release.
 // The table takes the keyboard's focus, so that it hears when the focus or
 // the activation goes elsewhere while a press is on.
-void CardWindow::OnMouseDown(int x, int y)
+void CardWindow::OnMouseDown(Point at)
 {
     if (!inputEnabled)
         return;
     if (GetFocus() != hwnd)
         SetFocus(hwnd);
     EndMousePress();
-    dragRegion = RegionAt(x, y);
+    dragRegion = RegionAt(at.x, at.y);
     if (dragRegion) {
-        if (!dragRegion->BeginDrag(x, y))
+        if (!dragRegion->BeginDrag(at.x, at.y))
             dragRegion = nullptr;
         return;
     }
-    pressedButton = ButtonAt(x, y);
-    if (pressedButton && !pressedButton->OnMouseDown(hwnd, x, y))
+    pressedButton = ButtonAt(at.x, at.y);
+    if (pressedButton && !pressedButton->OnMouseDown(hwnd, at.x, at.y))
         pressedButton = nullptr;
 }
 
 // A card held by key stays put whatever the pointer does. A move without
 // the button while cards are in hand shows that their release was lost.
-void CardWindow::OnMouseMove(int x, int y, bool buttonDown)
+void CardWindow::OnMouseMove(Point at, bool buttonDown)
 {
     if (!inputEnabled)
         return;
     if (pressedButton)
-        pressedButton->OnMouseMove(x, y);
+        pressedButton->OnMouseMove(at.x, at.y);
     else if (!MouseDragHere())
         return;
     else if (!buttonDown)
         EndMousePress();
     else
-        dragRegion->DragTo(x, y);
+        dragRegion->DragTo(at.x, at.y);
 }
 
 // Ends the mouse's press only: a card held by key is never dropped by a
 // release that happens to come.
-void CardWindow::OnMouseUp(int x, int y)
+void CardWindow::OnMouseUp(Point at)
 {
     if (!inputEnabled)
         return;
     if (CardRegion* region = MouseDragHere()) {
         dragRegion = nullptr;
-        region->EndDrag(x, y);
+        region->EndDrag(at.x, at.y);
     } else if (pressedButton) {
         CardButton* button = pressedButton;
         pressedButton = nullptr;
-        button->OnMouseUp(x, y);
+        button->OnMouseUp(at.x, at.y);
     }
 }
 
 // A double click on a region only notes the cards under the point; on a
 // button it is a second press.
-void CardWindow::OnDoubleClick(int x, int y)
+void CardWindow::OnDoubleClick(Point at)
 {
     if (!inputEnabled)
         return;
     EndMousePress();
-    if (CardRegion* region = RegionAt(x, y)) {
-        region->NoteDoubleClick(x, y);
+    if (CardRegion* region = RegionAt(at.x, at.y)) {
+        region->NoteDoubleClick(at.x, at.y);
         return;
     }
-    pressedButton = ButtonAt(x, y);
-    if (pressedButton && !pressedButton->OnMouseDown(hwnd, x, y))
+    pressedButton = ButtonAt(at.x, at.y);
+    if (pressedButton && !pressedButton->OnMouseDown(hwnd, at.x, at.y))
         pressedButton = nullptr;
 }
 

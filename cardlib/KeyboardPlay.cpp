@@ -21,25 +21,28 @@ Rect Inflate(const Rect& box, int by)
     return {box.left - by, box.top - by, box.right + by, box.bottom + by};
 }
 
-// A dashed band from (x, y), `length` long along one axis and `thickness` across.
-void DrawDashes(HDC dc, int x, int y, int length, int thickness, bool across, Colour colour)
+// A dashed band from (x, y), `length` long along one axis and `thickness`
+// across, in logical pixels; each dash fills the device pixels it maps to.
+void DrawDashes(HDC dc, int x, int y, int length, int thickness, bool across, Colour colour,
+                const DisplayScale& scale)
 {
     for (int at = 0; at < length; at += dashLength) {
         const int run = std::min(dashLength, length - at);
-        const RECT dash = across ? RECT{x + at, y, x + at + run, y + thickness}
-                                 : RECT{x, y + at, x + thickness, y + at + run};
-        FillSolid(dc, dash, PaletteRelative((at / dashLength) % 2 ? colour : black));
+        const Rect dash = scale.ToDevice(across ? Rect{x + at, y, x + at + run, y + thickness}
+                                                : Rect{x, y + at, x + thickness, y + at + run});
+        FillSolid(dc, RECT{dash.left, dash.top, dash.right, dash.bottom},
+                  PaletteRelative((at / dashLength) % 2 ? colour : black));
     }
 }
 
-void DrawFrame(HDC dc, const Rect& box, Colour colour)
+void DrawFrame(HDC dc, const Rect& box, Colour colour, const DisplayScale& scale)
 {
     const int w = KeyboardPlay::frameWidth;
     const Rect ring = Inflate(box, w);
-    DrawDashes(dc, ring.left, ring.top, ring.Width(), w, true, colour);
-    DrawDashes(dc, ring.left, ring.bottom - w, ring.Width(), w, true, colour);
-    DrawDashes(dc, ring.left, box.top, box.Height(), w, false, colour);
-    DrawDashes(dc, ring.right - w, box.top, box.Height(), w, false, colour);
+    DrawDashes(dc, ring.left, ring.top, ring.Width(), w, true, colour, scale);
+    DrawDashes(dc, ring.left, ring.bottom - w, ring.Width(), w, true, colour, scale);
+    DrawDashes(dc, ring.left, box.top, box.Height(), w, false, colour, scale);
+    DrawDashes(dc, ring.right - w, box.top, box.Height(), w, false, colour, scale);
 }
 
 std::vector<Rect> BoxesOf(const std::vector<KeyboardPlay::Target>& targets)
@@ -311,10 +314,8 @@ void KeyboardPlay::Repaint(const Rect& box) const
     for (const Rect& side : {Rect{ring.left, ring.top, ring.right, box.top},
                              Rect{ring.left, box.bottom, ring.right, ring.bottom},
                              Rect{ring.left, box.top, box.left, box.bottom},
-                             Rect{box.right, box.top, ring.right, box.bottom}}) {
-        const RECT area = {side.left, side.top, side.right, side.bottom};
-        InvalidateRect(window.Handle(), &area, FALSE);
-    }
+                             Rect{box.right, box.top, ring.right, box.bottom}})
+        window.InvalidateLogical(side);
 }
 
 void KeyboardPlay::Paint(HDC dc) const
@@ -322,7 +323,7 @@ void KeyboardPlay::Paint(HDC dc) const
     if (CardRegion* region = HeldRegion())
         region->DrawHeldCards(dc);
     for (const Rect& box : hint)
-        DrawFrame(dc, box, hintColour);
+        DrawFrame(dc, box, hintColour, window.Scale());
     if (shown)
-        DrawFrame(dc, focusBox, focusColour);
+        DrawFrame(dc, focusBox, focusColour, window.Scale());
 }

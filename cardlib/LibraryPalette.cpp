@@ -72,51 +72,33 @@ void FillPattern(HDC dc, const RECT& rect, COLORREF colour0, COLORREF colour1)
     SetBrushOrgEx(dc, previousOrigin.x, previousOrigin.y, nullptr);
 }
 
-namespace {
-
-// Draws a polyline with a solid one-pixel pen, from the current position.
-void LinesWith(HDC dc, Colour colour, const POINT* points, int count)
+HBITMAP MakeEmptyPlaceImage(HDC reference, HDC surface, Colour colour, int w, int h, const DisplayScale& scale)
 {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, PaletteRelative(colour)));
-    ScopedSelect selected(dc, pen.Get());
-    for (int i = 0; i < count; ++i)
-        LineTo(dc, points[i].x, points[i].y);
-}
-
-void DrawEngravedOutline(HDC dc, Colour colour, int w, int h)
-{
-    Colour light = 0;
-    Colour dark = 0;
-    Colour midDark = 0;
-    Shades(colour, &light, nullptr, &dark, &midDark);
-    const POINT topEdge[] = {{w - 3, 0}, {w - 1, 2}};
-    const POINT rightAndBottom[] = {{w - 1, h - 3}, {w - 3, h - 1}, {2, h - 1}, {0, h - 3}};
-    const POINT leftEdge[] = {{0, 2}, {2, 0}};
-    MoveToEx(dc, 2, 0, nullptr);
-    LinesWith(dc, dark, topEdge, 2);
-    LinesWith(dc, midDark, rightAndBottom, 4);
-    LinesWith(dc, dark, leftEdge, 2);
-    const POINT innerRight[] = {{w - 2, h - 2}};
-    const POINT innerBottom[] = {{3, h - 2}};
-    MoveToEx(dc, w - 2, 3, nullptr);
-    LinesWith(dc, light, innerRight, 1);
-    MoveToEx(dc, w - 3, h - 2, nullptr);
-    LinesWith(dc, light, innerBottom, 1);
-}
-
-} // namespace
-
-HBITMAP MakeEmptyPlaceImage(HDC reference, HDC surface, Colour colour, int w, int h)
-{
-    HBITMAP image = CreateCompatibleBitmap(reference, w, h);
+    const int width = scale.WidestLength(w), height = scale.WidestLength(h);
+    HBITMAP image = CreateCompatibleBitmap(reference, width, height);
     if (!image)
         return nullptr;
     SelectObject(surface, image);
-    Colour light = 0;
-    Shades(colour, &light, nullptr, nullptr, nullptr);
-    FillSolid(surface, RECT{0, 0, w, h}, PaletteRelative(colour));
-    DrawEngravedOutline(surface, colour, w, h);
-    FillPattern(surface, RECT{2, 2, w - 2, h - 2}, PaletteRelative(colour), PaletteRelative(light));
-    SetPixel(surface, 2, 2, PaletteRelative(colour));
+    // Each unscaled pixel of the engraving becomes the block its edges map
+    // to, counted from the picture's nearer edges, so all four corners keep
+    // their shape; the inside stays a checkerboard of single pixels.
+    const auto across = [&](int x) { return x <= w / 2 ? scale.ToDevice(x) : width - scale.ToDevice(w - x); };
+    const auto down = [&](int y) { return y <= h / 2 ? scale.ToDevice(y) : height - scale.ToDevice(h - y); };
+    const auto fill = [&](const Rect& r, Colour shade) {
+        FillSolid(surface, RECT{across(r.left), down(r.top), across(r.right), down(r.bottom)}, PaletteRelative(shade));
+    };
+    Colour light = 0, dark = 0, midDark = 0;
+    Shades(colour, &light, nullptr, &dark, &midDark);
+    FillSolid(surface, RECT{0, 0, width, height}, PaletteRelative(colour));
+    for (const Rect& r : {Rect{2, 0, w - 2, 1}, Rect{w - 2, 1, w - 1, 2}, Rect{0, 2, 1, h - 2}, Rect{1, 1, 2, 2}})
+        fill(r, dark);
+    for (const Rect& r : {Rect{w - 1, 2, w, h - 2}, Rect{w - 2, h - 2, w - 1, h - 1}, Rect{2, h - 1, w - 2, h},
+                          Rect{1, h - 2, 2, h - 1}})
+        fill(r, midDark);
+    fill({w - 2, 3, w - 1, h - 2}, light);
+    fill({4, h - 2, w - 2, h - 1}, light);
+    FillPattern(surface, RECT{across(2), down(2), across(w - 2), down(h - 2)}, PaletteRelative(colour),
+                PaletteRelative(light));
+    fill({2, 2, 3, 3}, colour);
     return image;
 }

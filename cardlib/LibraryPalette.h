@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cardlib/core/Colour.h"
+#include "cardlib/core/DisplayScale.h"
+#include "cardlib/core/Geometry.h"
 
 #include <windows.h>
 
@@ -19,9 +21,11 @@ void RestorePalette(HDC dc, HPALETTE previous);
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);
 // A one-pixel checkerboard: colour1 where (x - left) + (y - top) is even.
 void FillPattern(HDC dc, const RECT& rect, COLORREF colour0, COLORREF colour1);
-// Paints the engraved picture of an empty place into a new bitmap of
-// width x height, left selected into surface; the caller owns the bitmap.
-HBITMAP MakeEmptyPlaceImage(HDC reference, HDC surface, Colour colour, int width, int height);
+// Paints the engraved picture of an empty place of a width x height card
+// into a new bitmap as large as such a card comes out anywhere at the scale,
+// left selected into surface; the caller owns the bitmap.
+HBITMAP MakeEmptyPlaceImage(HDC reference, HDC surface, Colour colour, int width, int height,
+                            const DisplayScale& scale);
 
 // Keeps libraryPalette selected into a context for one drawing operation.
 class ScopedLibraryPalette {

@@ -23,7 +23,8 @@ void ReleaseEmptyPlaceImage()
 void MakeEmptyPlace(HDC reference, Colour background)
 {
     HGDIOBJ original = GetCurrentObject(sharedSurface.Get(), OBJ_BITMAP);
-    emptyPlaceImage.Reset(MakeEmptyPlaceImage(reference, sharedSurface.Get(), background, cardWidth, cardHeight));
+    emptyPlaceImage.Reset(
+        MakeEmptyPlaceImage(reference, sharedSurface.Get(), background, cardWidth, cardHeight, sharedScale));
     if (!sharedSurfaceDefaultBitmap)
         sharedSurfaceDefaultBitmap = original;
 }
@@ -41,7 +42,7 @@ void ReleasePalette()
 void MakeSharedResources(Colour background)
 {
     WindowContext screen(nullptr);
-    LoadCardImages();
+    LoadCardImages(sharedScale);
     libraryPalette.Reset(BuildPalette(background));
     sharedSurface.Make(screen.Get());
     SelectPaletteIntoSharedSurface();
@@ -57,6 +58,15 @@ void RemakeColourResources(HDC reference, Colour background)
     MakeEmptyPlace(reference, background);
 }
 
+void RescaleSharedResources(HDC reference, const DisplayScale& scale, Colour background)
+{
+    if (scale.Dpi() * scale.Zoom() == sharedScale.Dpi() * sharedScale.Zoom() || !ScaleCardImages(scale))
+        return;
+    sharedScale = scale;
+    ReleaseEmptyPlaceImage();
+    MakeEmptyPlace(reference, background);
+}
+
 void ReleaseSharedResources()
 {
     ReleaseCardImages();
@@ -64,4 +74,5 @@ void ReleaseSharedResources()
     ReleasePalette();
     sharedSurface.Reset();
     sharedSurfaceDefaultBitmap = nullptr;
+    sharedScale = DisplayScale();
 }

@@ -2,6 +2,7 @@
 
 namespace {
 
+constexpr std::size_t fileHeaderSize = 14;
 constexpr std::uint64_t infoHeaderSize = 40;
 constexpr std::uint32_t uncompressed = 0;
 
@@ -62,6 +63,20 @@ bool CheckPicture(ByteSpan resource, DibPicture& picture)
     return true;
 }
 
+bool CheckPictureFile(ByteSpan resource, DibPicture& picture)
+{
+    if (resource.size < fileHeaderSize || resource.data[0] != 'B' || resource.data[1] != 'M')
+        return false;
+    const std::uint64_t rowsAt = ReadLittle32(resource.data + 10);
+    DibPicture found;
+    if (!CheckPicture({resource.data + fileHeaderSize, resource.size - fileHeaderSize}, found) ||
+        rowsAt < fileHeaderSize + found.info.size || rowsAt > resource.size || found.rows.size > resource.size - rowsAt)
+        return false;
+    found.rows.data = resource.data + rowsAt;
+    picture = found;
+    return true;
+}
+
 std::uint32_t PixelColour(const DibPicture& picture, int x, int y)
 {
     const int bits = picture.bitCount;
@@ -79,6 +94,16 @@ std::uint32_t PixelColour(const DibPicture& picture, int x, int y)
         return 0;
     const std::uint8_t* entry = picture.info.data + infoHeaderSize + index * 4;
     return static_cast<std::uint32_t>(entry[2] << 16 | entry[1] << 8 | entry[0]);
+}
+
+Picture DecodePicture(const DibPicture& picture)
+{
+    Picture decoded{picture.width, picture.height, {}};
+    decoded.pixels.reserve(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height));
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+            decoded.pixels.push_back(PixelColour(picture, x, y));
+    return decoded;
 }
 
 int CellResourceId(DeckOrder order, int cell)
@@ -122,4 +147,18 @@ bool ReadDeckPictures(const PeResources& file, DeckPictures& deck)
     deck.width = deck.cells[0].width;
     deck.height = deck.cells[0].height;
     return true;
+}
+
+bool ReadLargerSet(const PeResources& file, const DeckPictures& standard, int factor,
+                   std::array<DibPicture, stripCells>& cells)
+{
+    const char* type = factor == 2 ? "BITMAP2X" : factor == 3 ? "BITMAP3X" : nullptr;
+    for (int cell = 0; type && cell < stripCells; ++cell) {
+        DibPicture& picture = cells[cell];
+        const auto id = static_cast<std::uint32_t>(CellResourceId(standard.order, cell));
+        if (!CheckPictureFile(file.Find(type, id), picture) ||
+            !FitsSet(factor, standard.width, standard.height, picture.width, picture.height))
+            return false;
+    }
+    return type != nullptr;
 }

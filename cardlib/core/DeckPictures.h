@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardlib/core/PeResources.h"
+#include "cardlib/core/PictureScaling.h"
 
 #include <array>
 #include <cstdint>
@@ -31,10 +32,16 @@ constexpr std::uint32_t bitmapResourceType = 2;
 // entries), both sides from 1 to largestPictureSide, and header, table and
 // rows together within the resource. False for anything else.
 bool CheckPicture(ByteSpan resource, DibPicture& picture);
+// The same for a whole BMP file, the form of the larger sets: its 14-byte
+// file header, then the picture, whose rows lie where the file header says,
+// past the colour table and within the resource.
+bool CheckPictureFile(ByteSpan resource, DibPicture& picture);
 
 // The colour of a pixel, 0x00RRGGBB, counted from the top left; an index
 // past the colour table reads as black.
 std::uint32_t PixelColour(const DibPicture& picture, int x, int y);
+// All of them, row by row from the top.
+Picture DecodePicture(const DibPicture& picture);
 
 // How a card library numbers its pictures.
 enum class DeckOrder {
@@ -70,3 +77,12 @@ struct DeckPictures {
 // cannot be told, or any picture is missing, fails CheckPicture, or differs
 // in size from the first.
 bool ReadDeckPictures(const PeResources& file, DeckPictures& deck);
+
+// The larger sets of a deck: its pictures at 2 and 3 times the standard
+// size, whole BMP files under resource types of their own, "BITMAP2X" and
+// "BITMAP3X", with the standard set's ids. Reads the set of `factor` in
+// strip order; false unless all 68 are there, pass CheckPictureFile and are
+// exactly that many times the standard size: a set is never mixed. Only
+// headers are read.
+bool ReadLargerSet(const PeResources& file, const DeckPictures& standard, int factor,
+                   std::array<DibPicture, stripCells>& cells);

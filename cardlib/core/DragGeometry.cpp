@@ -7,22 +7,6 @@ int Magnitude(int value)
 {
     return value < 0 ? -value : value;
 }
-
-// The overlap of two equal-length spans starting at `from` and `to`, and
-// where it lies inside each: from its place relative to the old span to its
-// place relative to the new one.
-int SharedSpan(int from, int to, int length, int& source, int& destination)
-{
-    const int shared = length - Magnitude(to - from);
-    if (to <= from) {
-        source = 0;
-        destination = length - shared;
-    } else {
-        source = length - shared;
-        destination = 0;
-    }
-    return shared;
-}
 } // namespace
 
 DragSize DragImageSize(int count, int xOffset, int yOffset, int cardWidth, int cardHeight)
@@ -55,14 +39,13 @@ Point TakenCardPosition(int index, int count, int xOffset, int yOffset)
             yOffset >= 0 ? yOffset * index : -(count - 1 - index) * yOffset};
 }
 
-bool SharedBackgroundBlock(Point from, Point to, DragSize image, BlockCopy& block)
+bool SharedBackgroundBlock(const Rect& from, const Rect& to, BlockCopy& block)
 {
-    BlockCopy shared;
-    shared.width = SharedSpan(from.x, to.x, image.width, shared.sourceX, shared.destinationX);
-    shared.height = SharedSpan(from.y, to.y, image.height, shared.sourceY, shared.destinationY);
+    const Rect shared = Intersect(from, to);
     if (shared.IsEmpty())
         return false;
-    block = shared;
+    block = {shared.left - from.left, shared.top - from.top, shared.left - to.left, shared.top - to.top,
+             shared.Width(), shared.Height()};
     return true;
 }
 

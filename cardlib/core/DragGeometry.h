@@ -50,11 +50,13 @@ Point RegionOriginInImage(int count, int stayCount, int xOffset, int yOffset);
 // Taken card `index` (0 = the lowest taken) of `count`, inside the drag image.
 Point TakenCardPosition(int index, int count, int xOffset, int yOffset);
 
-// When the drag image moves from `from` to `to`, the part of the saved
-// background that both places share: a block inside that picture, moved from
-// where it lay relative to the old place to where it lies relative to the
-// new one. False (and `block` untouched) when the two places do not overlap.
-bool SharedBackgroundBlock(Point from, Point to, DragSize image, BlockCopy& block);
+// When the drag image moves from the rectangle `from` to `to` (device
+// pixels; on a scaled table the two may differ in size by a pixel), the part
+// of the saved background that both places share: a block inside that
+// picture, moved from where it lay relative to the old place to where it
+// lies relative to the new one. False (and `block` untouched) when the two
+// places do not overlap.
+bool SharedBackgroundBlock(const Rect& from, const Rect& to, BlockCopy& block);
 
 // The copy of the window's pixels under a drag image at `to` into that
 // picture, left without the part at negative window coordinates (which a

@@ -1,13 +1,17 @@
 #include "cardlib/core/PeResources.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr std::uint64_t sectionHeaderSize = 40;
 constexpr std::uint64_t directoryHeaderSize = 16;
 constexpr std::uint64_t directoryEntrySize = 8;
 constexpr std::uint64_t dataEntrySize = 16;
-// Set in a directory entry that leads to a further directory, not to data.
+// Set in a directory entry that leads to a further directory, not to data;
+// set in an entry's name field when it names the entry by text.
 constexpr std::uint32_t subdirectoryFlag = 0x80000000u;
+constexpr std::uint32_t textNameFlag = 0x80000000u;
 // Where the optional header's table of data directories begins, and the
 // resource directory's place in it.
 constexpr std::uint16_t pe32Magic = 0x10b;
@@ -82,8 +86,10 @@ ByteSpan PeResources::InResources(std::uint64_t offset, std::uint64_t length) co
 }
 
 // The target of a directory's entry for a number (or its first entry of
-// any number); false when the directory has none or lies outside the file.
-bool PeResources::FindEntry(std::uint32_t directory, std::uint32_t id, bool anyId, std::uint32_t& target) const
+// any number), or for a name when one is given; false when the directory
+// has none or lies outside the file.
+bool PeResources::FindEntry(std::uint32_t directory, std::uint32_t id, const char* name, bool anyId,
+                            std::uint32_t& target) const
 {
     const ByteSpan header = InResources(directory, directoryHeaderSize);
     if (header.IsEmpty())
@@ -92,9 +98,10 @@ bool PeResources::FindEntry(std::uint32_t directory, std::uint32_t id, bool anyI
     const std::uint32_t named = ReadLittle16(header.data + 12);
     const std::uint32_t numbered = ReadLittle16(header.data + 14);
     const ByteSpan entries = InResources(directory + directoryHeaderSize, (named + numbered) * directoryEntrySize);
-    for (std::uint32_t i = named; i < named + numbered && !entries.IsEmpty(); ++i) {
+    const std::uint32_t first = name ? 0 : named, last = name ? named : named + numbered;
+    for (std::uint32_t i = first; i < last && !entries.IsEmpty(); ++i) {
         const std::uint8_t* entry = entries.data + i * directoryEntrySize;
-        if (anyId || ReadLittle32(entry) == id) {
+        if (name ? NameIs(ReadLittle32(entry), name) : anyId || ReadLittle32(entry) == id) {
             target = ReadLittle32(entry + 4);
             return true;
         }
@@ -102,14 +109,41 @@ bool PeResources::FindEntry(std::uint32_t directory, std::uint32_t id, bool anyI
     return false;
 }
 
+// A name is its length, then that many UTF-16 units, at an offset into the
+// resource directory; letters match in either case.
+bool PeResources::NameIs(std::uint32_t nameField, const char* name) const
+{
+    const auto upper = [](std::uint32_t c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; };
+    const std::uint32_t offset = nameField & ~textNameFlag;
+    const ByteSpan length = InResources(offset, 2);
+    const std::size_t count = std::strlen(name);
+    if (!(nameField & textNameFlag) || length.IsEmpty() || ReadLittle16(length.data) != count)
+        return false;
+    const ByteSpan units = InResources(offset + 2, 2 * count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (units.IsEmpty() || upper(ReadLittle16(units.data + 2 * i)) != upper(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
 ByteSpan PeResources::Find(std::uint32_t type, std::uint32_t id) const
+{
+    return Lookup(type, nullptr, id);
+}
+
+ByteSpan PeResources::Find(const char* typeName, std::uint32_t id) const
+{
+    return typeName && *typeName ? Lookup(0, typeName, id) : ByteSpan{};
+}
+
+ByteSpan PeResources::Lookup(std::uint32_t type, const char* typeName, std::uint32_t id) const
 {
     // Three levels: type, number, language. The first two lead to
     // directories, the last to the data's address and size.
     std::uint32_t names = 0, languages = 0, data = 0;
-    if (file.IsEmpty() || !FindEntry(0, type, false, names) || !(names & subdirectoryFlag) ||
-        !FindEntry(names & ~subdirectoryFlag, id, false, languages) || !(languages & subdirectoryFlag) ||
-        !FindEntry(languages & ~subdirectoryFlag, 0, true, data) || (data & subdirectoryFlag))
+    if (file.IsEmpty() || !FindEntry(0, type, typeName, false, names) || !(names & subdirectoryFlag) ||
+        !FindEntry(names & ~subdirectoryFlag, id, nullptr, false, languages) || !(languages & subdirectoryFlag) ||
+        !FindEntry(languages & ~subdirectoryFlag, 0, nullptr, true, data) || (data & subdirectoryFlag))
         return {};
     const ByteSpan entry = InResources(data, dataEntrySize);
     if (entry.IsEmpty())

@@ -16,7 +16,8 @@ struct ByteSpan {
 // it names is checked against the buffer before a byte there is read, so a
 // damaged or crafted file yields no resource, never a read outside it.
 // Resources are looked up by number, the way card libraries number their
-// pictures; any number of lookups share the one parsed header.
+// pictures, within a type given by number or by name; any number of lookups
+// share the one parsed header.
 class PeResources {
 public:
     PeResources(const std::uint8_t* bytes, std::size_t size);
@@ -25,11 +26,17 @@ public:
     // language the file lists; empty when there is none or when any part of
     // the way to it lies outside the file.
     ByteSpan Find(std::uint32_t type, std::uint32_t id) const;
+    // The same in a type named by text ("BITMAP2X"), its letters in any
+    // case, as the system matches names.
+    ByteSpan Find(const char* typeName, std::uint32_t id) const;
 
 private:
     ByteSpan AtAddress(std::uint64_t address, std::uint64_t length) const;
     ByteSpan InResources(std::uint64_t offset, std::uint64_t length) const;
-    bool FindEntry(std::uint32_t directory, std::uint32_t id, bool anyId, std::uint32_t& target) const;
+    bool FindEntry(std::uint32_t directory, std::uint32_t id, const char* name, bool anyId,
+                   std::uint32_t& target) const;
+    bool NameIs(std::uint32_t nameField, const char* name) const;
+    ByteSpan Lookup(std::uint32_t type, const char* typeName, std::uint32_t id) const;
 
     ByteSpan file;
     std::uint64_t sectionTable = 0;

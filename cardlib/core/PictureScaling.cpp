@@ -68,6 +68,8 @@ Picture Resample(const Picture& picture, int width, int height)
         height > largestSide || picture.width > largestSide || picture.height > largestSide ||
         picture.pixels.size() != static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height))
         return result;
+    if (width == picture.width && height == picture.height)
+        return picture;
     const Axis across = MakeAxis(picture.width, width);
     const Axis down = MakeAxis(picture.height, height);
     // Each source row across, unrounded: four byte sums a pixel, each at

@@ -50,25 +50,42 @@ protected:
 };
 
 // Every cell holds its own resource inside the outline (our pictures of
-// different cards all differ, so a wrong mapping cannot pass unseen).
+// different cards all differ, so a wrong mapping cannot pass unseen); at
+// twice the size the deck's own larger picture as the system reads the file,
+// the outline's every pixel a 2 x 2 block: not the standard one enlarged,
+// in which every aligned 2 x 2 block would be one colour.
 TEST_F(CardImages, EveryCellHoldsItsResourceInsideTheOutline)
 {
-    ASSERT_TRUE(LoadCardImagesFrom(Wide(BesideProgram("cards.dll"))));
-    ASSERT_EQ(std::make_pair(cardWidth, cardHeight), std::make_pair(71, 96));
-    MemorySurface strip(stripCells * 71, 96), pictures(stripCells * 71, 96);
-    BitBlt(strip.Context(), 0, 0, stripCells * 71, 96, cardStripSurface.Get(), 0, 0, SRCCOPY);
-    MemoryContext from(pictures.Context());
-    for (int cell = 0; cell < stripCells; ++cell) {
-        // Rank by rank, clubs to spades (ids 1, 14, 27, 40 for the aces), then the backs and places.
-        const int id = cell < 52 ? cell % 4 * 13 + cell / 4 + 1 : cell + 1;
-        GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(id)));
-        ASSERT_NE(picture.Get(), nullptr) << cell;
-        ScopedSelect selected(from.Get(), picture.Get());
-        BitBlt(pictures.Context(), cell * 71, 0, 71, 96, from.Get(), 0, 0, SRCCOPY);
-    }
-    for (int i = 0; i < stripCells * 71 * 96; ++i) {
-        const int x = i % (stripCells * 71), y = i / (stripCells * 71);
-        ASSERT_EQ(strip.Pixel(x, y), OnOutline(x % 71, y) ? 0 : pictures.Pixel(x, y)) << "at " << x << "," << y;
+    for (int k : {1, 2}) {
+        ASSERT_TRUE(LoadCardImagesFrom(Wide(BesideProgram("cards.dll")), DisplayScale(96 * k, 100)));
+        ASSERT_EQ(std::make_pair(cardWidth, cardHeight), std::make_pair(71, 96));
+        const int w = 71 * k, h = 96 * k;
+        MemorySurface strip(stripCells * w, h), pictures(stripCells * w, h);
+        BitBlt(strip.Context(), 0, 0, stripCells * w, h, cardStripSurface.Get(), 0, 0, SRCCOPY);
+        MemoryContext from(pictures.Context());
+        for (int cell = 0; cell < stripCells; ++cell) {
+            // Rank by rank, clubs to spades (ids 1, 14, 27, 40 for the aces), then the backs and places.
+            const int id = cell < 52 ? cell % 4 * 13 + cell / 4 + 1 : cell + 1;
+            GdiObject<HBITMAP> picture(LoadBitmapA(module, MAKEINTRESOURCEA(id)));
+            const auto* file = static_cast<const BYTE*>(
+                LockResource(LoadResource(module, FindResourceA(module, MAKEINTRESOURCEA(id), "BITMAP2X"))));
+            ASSERT_TRUE(picture.Get() && file) << cell;
+            ScopedSelect selected(from.Get(), picture.Get());
+            if (k == 1)
+                BitBlt(pictures.Context(), cell * w, 0, w, h, from.Get(), 0, 0, SRCCOPY);
+            else
+                StretchDIBits(pictures.Context(), cell * w, 0, w, h, 0, 0, w, h,
+                              file + *reinterpret_cast<const DWORD*>(file + 10),
+                              reinterpret_cast<const BITMAPINFO*>(file + 14), DIB_RGB_COLORS, SRCCOPY);
+        }
+        int blended = 0;
+        for (int i = 0; i < stripCells * w * h; ++i) {
+            const int x = i % (stripCells * w), y = i / (stripCells * w);
+            ASSERT_EQ(strip.Pixel(x, y), OnOutline(x % w / k, y / k) ? 0 : pictures.Pixel(x, y))
+                << k << "x at " << x << "," << y;
+            blended += x % 2 == 0 && y % 2 == 0 && strip.CountOf(strip.Pixel(x, y), x, y, x + 2, y + 2) < 4;
+        }
+        EXPECT_GT(blended, k == 1 ? 0 : stripCells * 100) << k;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
 #include "cardlib/CardWindow.h"
+#include "cardlib/core/Colour.h"
 #include "tests/win32/support/TestTable.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,59 @@ TEST(RegionDraw, ACoveredCardPaintsOnlyWhatTheLowerRowLeavesOpen)
                 const COLORREF expected = InCardShape(x, y) && !covered ? model.CardPixel(18, x, y) : magenta;
                 ASSERT_EQ(surface.Pixel(100 + x, 10 + y), expected) << shown << " at " << x << "," << y;
             }
+    }
+}
+
+// A table unscaled and at 2x, each pixel of its unscaled picture a k x k
+// block. An empty place: dark above and left, a darker shade below and
+// right, a light line inside those; within, a checkerboard of single device
+// pixels, light at its top-left pixel, whose unscaled pixel is left plain.
+// The focus frame round a card: a two-pixel ring of dashes of four logical
+// pixels, from the ring's top-left corner along the top and bottom and from
+// the card's top along the sides, black then yellow; just outside, the
+// table. A press on the card's pixels takes the frame away and the card up
+// at the logical point it hit; a position left of and above the window
+// lies in the logical pixel whose area holds it (-3 in -2's at 2x).
+TEST(TableAtAScale, AnEmptyPlaceTheFocusFrameAndThePointer)
+{
+    constexpr int w = 71, h = 96;
+    Colour light = 0, dark = 0, midDark = 0;
+    Shades(green, &light, nullptr, &dark, &midDark);
+    for (int k : {1, 2}) {
+        TestTable table(200 * k, 140 * k);
+        table.Region(1, 10, 10, 0, 0);
+        CardRegion* card = table.Region(2, 100, 30, 0, 0, "7H");
+        table.Window().SetScale(DisplayScale(96 * k, 100));
+        SendMessageA(table.Handle(), WM_KEYDOWN, VK_TAB, 0);
+        const MemorySurface shown(table.Handle());
+        for (int y = 0; y < h * k; ++y)
+            for (int x = 0; x < w * k; ++x) {
+                const int i = x / k, j = y / k;
+                const bool across = i >= 2 && i < w - 2, down = j >= 2 && j < h - 2;
+                Colour expected = across && down && (x + y) % 2 == 0 && (i != 2 || j != 2) ? light : green;
+                if ((j == 0 && across) || (i == 0 && down) || (j == 1 && (i == 1 || i == w - 2)))
+                    expected = dark;
+                else if ((j == h - 1 && across) || (i == w - 1 && down) || (j == h - 2 && (i == 1 || i == w - 2)))
+                    expected = midDark;
+                else if ((i == w - 2 && j >= 3) || (j == h - 2 && i >= 4))
+                    expected = light;
+                ASSERT_EQ(shown.Pixel(10 * k + x, 10 * k + y), InCardShape(i, j) ? expected : green)
+                    << k << "x at " << x << "," << y;
+            }
+        for (int y = 27 * k - 1; y < 129 * k + 1; ++y)
+            for (int x = 97 * k - 1; x < 174 * k + 1; ++x) {
+                const int i = x / k, j = y / k, dash = (j < 30 || j >= 126 ? i - 98 : j - 30) / 4;
+                const bool ring = x >= 98 * k && x < 173 * k && y >= 28 * k && y < 128 * k;
+                if (i < 100 || i >= 171 || j < 30 || j >= 126) {
+                    ASSERT_EQ(shown.Pixel(x, y), !ring ? green : dash % 2 ? RGB(255, 255, 0) : 0u)
+                        << k << "x at " << x << "," << y;
+                }
+            }
+        table.Press(111 * k - 1, 51 * k - 1); // logical (110, 50)
+        EXPECT_EQ(MemorySurface(table.Handle()).CountOf(RGB(255, 255, 0), 0, 0, 200 * k, 140 * k), 0) << k;
+        table.MoveTo(-3, -3);
+        const int at = k == 1 ? -3 : -2;
+        EXPECT_EQ(card->HeldCardsBox(), RectAt(at - 10, at - 20, 71, 96)) << k;
     }
 }
 

@@ -43,8 +43,8 @@ struct PictureScene : DragScene {
         table.Press(at.x, at.y);
     }
 
-    // Drags along `path` in steps of a few pixels, checking the whole window
-    // after each step.
+    // Drags along `path` (device pixels) in steps of a few pixels, checking
+    // the whole window after each step: the cards follow the logical points.
     void DragAlong(const std::vector<POINT>& path)
     {
         for (std::size_t leg = 1; leg < path.size(); ++leg) {
@@ -54,9 +54,10 @@ struct PictureScene : DragScene {
                 const int px = from.x + (to.x - from.x) * i / steps, py = from.y + (to.y - from.y) * i / steps;
                 table.MoveTo(px, py);
                 std::vector<FloatingCard> moved = hand;
+                const DisplayScale& scale = table.Window().Scale();
                 for (FloatingCard& card : moved) {
-                    card.x += px - press.x;
-                    card.y += py - press.y;
+                    card.x += scale.ToLogical(px) - scale.ToLogical(press.x);
+                    card.y += scale.ToLogical(py) - scale.ToLogical(press.y);
                 }
                 ASSERT_EQ(DifferencesFromFreshPaint(table, before, moved), 0) << "pointer at " << px << "," << py;
             }
@@ -82,8 +83,10 @@ void MakeTriangle(PictureScene& scene)
 // taken from where the card is (not where its fan starts), the cards it lay
 // over are drawn again when it is picked up, and positions left of and
 // above the window arrive as negative numbers while the mouse is captured.
+// On a table at 175 % each frame is where its logical place maps to.
 TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
 {
+    const auto triangle = [](PictureScene& s) { MakeTriangle(s); return s.table.Window().FindRegion(5); };
     const struct {
         const char* name;
         std::function<CardRegion*(PictureScene&)> makeTable;
@@ -92,6 +95,7 @@ TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
         std::vector<POINT> path;
         const char* home;
         bool triangle = false;
+        int zoom = 100;
     } cases[] = {
         {"the top card of a fan lying over other cards",
          [](PictureScene& s) {
@@ -106,16 +110,15 @@ TEST(DragPicture, DraggedAwayAndSlidBackWithoutTrails)
              return s.Region(1, 20, 30, 0, 0, "8C 9C");
          },
          {30, 40}, Held("9C", 20, 30), {{30, 40}, {-45, -70}, {100, 120}, {-60, 230}, {-80, -110}, {-5, 330}}, "8C 9C"},
-        {"a card over two rows of a triangle",
-         [](PictureScene& s) {
-             MakeTriangle(s);
-             return s.table.Window().FindRegion(5);
-         },
-         {400, 320}, Held("5H", 360, 242), {{400, 320}, {330, 200}, {600, 450}}, "5H", true},
+        {"a card over two rows of a triangle", triangle, {400, 320}, Held("5H", 360, 242),
+         {{400, 320}, {330, 200}, {600, 450}}, "5H", true},
+        {"the same at 175 %", triangle, {660, 460}, Held("5H", 360, 242), {{660, 460}, {300, 200}, {100, 150}}, "5H",
+         true, 175},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         PictureScene scene;
+        scene.table.Window().SetScale(DisplayScale(96, c.zoom));
         CardRegion* source = c.makeTable(scene);
         scene.Settle(c.triangle);
         scene.PressOn(c.press, c.taken);

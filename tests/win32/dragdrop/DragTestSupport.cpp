@@ -45,7 +45,7 @@ int DifferencesFromFreshPaint(TestTable& table, const MemorySurface& before,
     BitBlt(expected.Context(), 0, 0, expected.Width(), expected.Height(), before.Context(), 0, 0, SRCCOPY);
     table.Window().Paint(expected.Context());
     for (const FloatingCard& card : floating)
-        DrawCard(expected.Context(), card.x, card.y, card.cell);
+        DrawCard(expected.Context(), card.x, card.y, card.cell, table.Window().Scale());
     UpdateWindow(table.Handle());
     return expected.CountDifferences(MemorySurface(table.Handle()));
 }
