@@ -75,7 +75,7 @@ void GameBase::ShowNextLevelButton(bool visible)
     if (!button || button->IsVisible() == visible)
         return;
     button->SetVisible(visible);
-    const Rect place = button->Placement();
+    const Rect place = table->Scale().ToDevice(button->Placement());
     const RECT area = {place.left, place.top, place.right, place.bottom};
     InvalidateRect(table->Handle(), &area, FALSE);
 }
