@@ -53,7 +53,8 @@ TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
 // Each zoom step makes the table that many percent of its unscaled size; a
 // step that changes nothing, or whose window the work area cannot hold
 // (200 % on the 1280 x 1024 test display), is refused with the refused
-// move's sound. The zoom is saved on close and taken at the next start.
+// move's sound. Another DPI takes the place the system suggests. The zoom
+// is saved on close and taken at the next start.
 TEST(Zoom, StepsGrowTheTableWhileTheScreenHoldsItAndAreKept)
 {
     FakePlatform platform;
@@ -85,6 +86,12 @@ TEST(Zoom, StepsGrowTheTableWhileTheScreenHoldsItAndAreKept)
                       step.refused)
                 << step.zoom;
         }
+        // Moved onto a monitor of 144 DPI: the place the system suggests, the table at 150 % x 125 %.
+        RECT suggested = {10, 20, 1310, 1000}, now = {};
+        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(window.Handle(), &now);
+        EXPECT_TRUE(EqualRect(&now, &suggested));
+        EXPECT_EQ(holder.Game()->Table()->Scale().ToDevice(96), 180);
         SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
     }
     TakeQuitMessage();
