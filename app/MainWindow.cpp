@@ -4,6 +4,7 @@
 #include "app/HelpViewer.h"
 #include "app/Settings.h"
 #include "cardlib/CardLibrary.h"
+#include "cardlib/DisplayDpi.h"
 #include "cardlib/core/PlatformServices.h"
 #include "game/AppHolder.h"
 #include "game/GameBase.h"
@@ -13,17 +14,17 @@
 namespace {
 
 const char className[] = "Wexa";
-constexpr int windowWidth = 712;
-constexpr int windowHeight = 553;
-// The tracking size is larger than the window: the window never grows, it
-// only keeps the platform from shrinking it.
-constexpr int trackingWidth = 712;
-constexpr int trackingHeight = 592;
+// Its first size message comes before it can be found from its window.
+MainWindow* windowBeingMade = nullptr;
+constexpr UINT dpiChangedMessage = 0x02E0;    // WM_DPICHANGED
+constexpr UINT dpiScaledSizeMessage = 0x02E4; // WM_GETDPISCALEDSIZE
 
 } // namespace
 
 MainWindow::~MainWindow()
 {
+    if (screenKeys)
+        DestroyAcceleratorTable(screenKeys);
     // A window still open here (the game failed to start) must not reach
     // this object or the game any more.
     if (hwnd && IsWindow(hwnd)) {
@@ -49,16 +50,21 @@ bool MainWindow::Register(HINSTANCE instance)
 
 bool MainWindow::Create(HINSTANCE instance)
 {
-    // WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU: no caption, a thin
-    // border and the class menu.
-    const DWORD style = 0x90880000;
-    const int x = GetSystemMetrics(SM_CXFULLSCREEN) / 2 - windowWidth / 2;
-    const int y = GetSystemMetrics(SM_CYFULLSCREEN) / 2 - 274;
-    HWND made = CreateWindowExA(0, className, "Wexa", style, x, y, windowWidth, windowHeight, nullptr, nullptr,
-                                instance, this);
+    settings = LoadSettings();
+    screenKeys = ZoomKeys(instance);
+    const Rect place = FirstPlace();
+    windowBeingMade = this;
+    HWND made = CreateWindowExA(0, className, "Wexa", windowStyle, place.left, place.top, place.Width(),
+                                place.Height(), nullptr, nullptr, instance, this);
+    windowBeingMade = nullptr;
     if (!made)
         return false;
     holder.SetMainWindow(made);
+    // Made on a monitor of another DPI than the system's: as if moved there.
+    if (const int madeDpi = WindowDpi(made); madeDpi != dpi) {
+        const Size size = SizeAt(madeDpi, zoom);
+        OnDpiChanged(madeDpi, RectAt(place.left, place.top, size.width, size.height));
+    }
     return true;
 }
 
@@ -72,13 +78,18 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
         created->hwnd = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
+    auto* mainWindow = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_GETMINMAXINFO) { // arrives before WM_NCCREATE
+        // Larger than the window: the window never grows by it, it only
+        // keeps the platform from shrinking it.
+        const MainWindow* limited = mainWindow ? mainWindow : windowBeingMade;
+        const Size tracking = limited ? TrackingSize(limited->windowSize, limited->Scale())
+                                      : TrackingSize(unscaledWindow, DisplayScale());
         auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-        limits->ptMinTrackSize = {trackingWidth, trackingHeight};
-        limits->ptMaxTrackSize = {trackingWidth, trackingHeight};
+        limits->ptMinTrackSize = {tracking.width, tracking.height};
+        limits->ptMaxTrackSize = {tracking.width, tracking.height};
         return 0;
     }
-    auto* mainWindow = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!mainWindow)
         return DefWindowProcA(window, message, wParam, lParam);
     return mainWindow->HandleMessage(message, wParam, lParam);
@@ -106,6 +117,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return 0;
+    case dpiChangedMessage: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        OnDpiChanged(LOWORD(wParam), Rect{suggested.left, suggested.top, suggested.right, suggested.bottom});
+        return 0;
+    }
+    case dpiScaledSizeMessage: {
+        const Size size = SizeAt(static_cast<int>(wParam), zoom);
+        *reinterpret_cast<SIZE*>(lParam) = {size.width, size.height};
+        return TRUE;
+    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -126,9 +147,11 @@ bool MainWindow::OnCreate()
         Platform().ShowMessageBox(nullptr, "Unable to initialize. Quitting...", nullptr, MB_OK);
     if (!made || deckReported)
         return false;
-    const Settings settings = LoadSettings();
     game->SetDifficulty(settings.difficulty);
     game->Table()->SetBackgroundColour(settings.colour);
+    game->Table()->SetScreenKeys(hwnd, screenKeys);
+    if (!Scale().IsUnscaled())
+        game->Table()->SetScale(Scale());
     // The first game starts as soon as the message loop runs.
     PostMessageA(hwnd, WM_COMMAND, IDC_NEW_GAME, 0);
     return true;
@@ -224,6 +247,11 @@ void MainWindow::OnCommand(int command)
         // In force from the next emptied side stack on; no new game.
         game->SetDifficulty(command);
         break;
+    case IDC_ZOOM_IN:
+    case IDC_ZOOM_OUT:
+    case IDC_ZOOM_RESET:
+        OnZoom(command == IDC_ZOOM_IN ? ZoomKey::Larger : command == IDC_ZOOM_OUT ? ZoomKey::Smaller : ZoomKey::Reset);
+        break;
     case IDC_HELP_CONTENTS:
         // The HTML dialog where the system has one, else our own viewer.
         ShowHelp(hwnd);
@@ -238,9 +266,9 @@ void MainWindow::OnClose()
 {
     GameBase* game = Game();
     if (game && game->Table()) {
-        Settings settings;
         settings.colour = game->Table()->BackgroundColour();
         settings.difficulty = game->Difficulty();
+        settings.zoom = zoom;
         SaveSettings(settings);
     }
     DestroyWindow(hwnd);

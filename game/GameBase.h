@@ -44,6 +44,8 @@ public:
     void Resume();
     bool IsPaused() const;
     void ClearUndo() { undo.Clear(); }
+    // What the player asked for cannot be done: the sound of a refused move.
+    void PlayRefusedSound() const { PlaySound(refusedSound, soundSoftly); }
     GameTableWindow* Table() const { return table.get(); }
 
     // A WAVE resource of the program, kept for the life of the process; null when missing.

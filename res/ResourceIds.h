@@ -37,3 +37,7 @@
 #define IDC_NORMAL 40006
 #define IDC_HELP_CONTENTS 40007
 #define IDC_PAUSE 40008 // a key only, not in the menu
+// The table's zoom, by keys only: a step larger, a step smaller, back to 100 %.
+#define IDC_ZOOM_IN 40009
+#define IDC_ZOOM_OUT 40010
+#define IDC_ZOOM_RESET 40011

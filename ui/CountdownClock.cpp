@@ -5,6 +5,7 @@
 #include "cardlib/core/PlatformServices.h"
 #include "res/ResourceIds.h"
 #include "ui/core/CountdownMath.h"
+#include "ui/core/ScaledBar.h"
 
 #include <algorithm>
 
@@ -68,6 +69,27 @@ std::uint32_t CountdownClock::SecondsLeft() const
     return countdown::SecondsLeft(played.Elapsed(Platform().AwakeTickCount()), duration);
 }
 
+void CountdownClock::SetScale(const DisplayScale& tableScale)
+{
+    scale = tableScale;
+    gradient.Release();
+    OnSize(width, height);
+}
+
+// A bar of another size or scale shows the part of the time already played,
+// from the top down to the row that part comes to now.
+void CountdownClock::OnSize(int newWidth, int newHeight)
+{
+    width = newWidth;
+    height = newHeight;
+    if (!IsRunning())
+        return;
+    const std::uint32_t elapsed = played.Elapsed(Platform().AwakeTickCount());
+    position = std::max<std::uint32_t>(countdown::BarPosition(elapsed, height, duration, scale), 1);
+    drawnPosition = position;
+    InvalidateRect(Window(), nullptr, FALSE);
+}
+
 void CountdownClock::Repaint()
 {
     InvalidateRect(Window(), nullptr, FALSE);
@@ -83,10 +105,9 @@ LRESULT CALLBACK CountdownClock::WindowProcedure(HWND window, UINT message, WPAR
     case WM_SIZE:
         // A minimised table leaves its bar no room: the bar keeps its size,
         // and with it its gradient and the place its ticks fill up to.
-        if (LOWORD(lParam) != 0 && HIWORD(lParam) != 0) {
-            clock->width = LOWORD(lParam);
-            clock->height = HIWORD(lParam);
-        }
+        if (LOWORD(lParam) != 0 && HIWORD(lParam) != 0 &&
+            (LOWORD(lParam) != clock->width || HIWORD(lParam) != clock->height))
+            clock->OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_PAINT: {
         PaintContext paint(window);
@@ -109,13 +130,16 @@ void CountdownClock::OnTick()
     if (!IsRunning() || IsHeld())
         return;
     const std::uint32_t elapsed = played.Elapsed(Platform().AwakeTickCount());
-    position = countdown::BarPosition(elapsed, height, duration);
-    if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width)) {
+    position = countdown::BarPosition(elapsed, height, duration, scale);
+    if (std::optional<Rect> strip = countdown::TickFill(drawnPosition, position, width, scale)) {
         WindowContext context(Window());
         FillSolid(context.Get(), RECT{strip->left, strip->top, strip->right, strip->bottom},
                        countdown::usedUpColour);
     }
-    if (!countdown::IsTimeUp(position, elapsed, height, duration)) {
+    // The time is up when it is on the unscaled bar, whatever the rows show.
+    const int logicalHeight = scale.ToLogical(height);
+    if (!countdown::IsTimeUp(countdown::BarPosition(elapsed, logicalHeight, duration), elapsed, logicalHeight,
+                             duration)) {
         drawnPosition = position;
     } else {
         // Stopped before the callback, so no tick of this countdown can come
@@ -136,14 +160,17 @@ void CountdownClock::OnPaint(HDC context)
     // Every row as the ticks have left it: dark down to the position (row 2
     // from the start on), the gradient below. A bar shown again after it was
     // hidden, or after the table was minimised, looks as it did.
-    const int usedUpBottom = position != 0 ? std::max(static_cast<int>(position), 3) : height - 2;
-    const RECT usedUp{2, 2, width - 2, usedUpBottom};
+    const int inside = scale.ToDevice(2);
+    const int usedUpBottom =
+        position != 0 ? std::max(static_cast<int>(position), scale.ToDevice(3)) : height - inside;
+    const RECT usedUp{inside, inside, width - inside, usedUpBottom};
     if (usedUp.bottom > usedUp.top)
         FillSolid(context, usedUp, countdown::usedUpColour);
     if (!gradient.IsMade() || gradient.Width() != width || gradient.Height() != height)
         BuildGradient(context);
     if (position != 0)
-        BitBlt(context, 2, usedUpBottom, width - 2, height - 2, gradient.Context(), 2, usedUpBottom, SRCCOPY);
+        BitBlt(context, inside, usedUpBottom, width - inside, height - inside, gradient.Context(), inside,
+               usedUpBottom, SRCCOPY);
     DrawFrames(context);
 }
 
@@ -152,33 +179,23 @@ void CountdownClock::BuildGradient(HDC context)
     // Made again only when the bar's size has changed since it was drawn.
     if (!gradient.Create(context, width, height))
         return;
-    if (width - 2 <= 2)
+    const int inside = scale.ToDevice(2);
+    if (width - inside <= inside)
         return;
-    for (const countdown::GradientRow& row : countdown::GradientRows(height))
-        for (int x = 2; x <= width - 3; ++x)
-            SetPixel(gradient.Context(), x, row.y, row.colour);
+    for (const countdown::GradientRow& row : countdown::DeviceGradientRows(scale.ToLogical(height), height, scale))
+        FillSolid(gradient.Context(), RECT{inside, row.y, width - inside, row.y + 1}, row.colour);
 }
-
-namespace {
-// A one-pixel frame through both corners, drawn down the left side first.
-void DrawFrame(HDC context, COLORREF colour, int left, int top, int right, int bottom)
-{
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, colour));
-    ScopedSelect selected(context, pen.Get());
-    MoveToEx(context, left, top, nullptr);
-    LineTo(context, left, bottom);
-    LineTo(context, right, bottom);
-    LineTo(context, right, top);
-    LineTo(context, left, top);
-}
-} // namespace
 
 void CountdownClock::DrawFrames(HDC context)
 {
-    DrawFrame(context, countdown::outerFrameColour, 0, 0, width - 1, height - 1);
-    DrawFrame(context, countdown::innerFrameColour, 1, 1, width - 2, height - 2);
-    for (int y : countdown::TickDotRows(height)) {
-        SetPixel(context, 1, y, countdown::outerFrameColour);
-        SetPixel(context, width - 2, y, countdown::outerFrameColour);
-    }
+    const countdown::BarMarks marks = countdown::DeviceBarMarks(width, height, scale);
+    const auto fill = [context](const Rect& r, COLORREF colour) {
+        FillSolid(context, RECT{r.left, r.top, r.right, r.bottom}, colour);
+    };
+    for (const Rect& side : marks.outer)
+        fill(side, countdown::outerFrameColour);
+    for (const Rect& side : marks.inner)
+        fill(side, countdown::innerFrameColour);
+    for (const Rect& dot : marks.dots)
+        fill(dot, countdown::outerFrameColour);
 }

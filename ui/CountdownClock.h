@@ -2,6 +2,7 @@
 
 #include "ui/OffscreenImage.h"
 #include "ui/StaticChild.h"
+#include "cardlib/core/DisplayScale.h"
 #include "ui/core/CountdownMath.h"
 
 #include <windows.h>
@@ -39,6 +40,11 @@ public:
     // Goes on from where Hold stopped it.
     void Resume();
     std::uint32_t SecondsLeft() const;
+    // Draws the bar at the table's scale from now on: its window's size is
+    // in device pixels, its frames a mapped logical pixel thick, and the
+    // used-up part moves in device rows; the time is up when it is at 1x.
+    // The table sizes the window.
+    void SetScale(const DisplayScale& tableScale);
     void SetDuration(std::uint32_t seconds) { duration = seconds; }
     void Repaint();
 
@@ -48,16 +54,18 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnSize(int newWidth, int newHeight);
     void OnTick();
     void OnPaint(HDC context);
     void BuildGradient(HDC context);
     void DrawFrames(HDC context);
 
-    int width = 0;
+    int width = 0; // device pixels
     int height = 0;
+    DisplayScale scale;
     TimeUpCallback timeUpCallback = nullptr;
     countdown::PlayTime played;
-    std::uint32_t position = 0;  // rows used up; 0 while stopped
+    std::uint32_t position = 0;  // device rows used up; 0 while stopped
     std::uint32_t drawnPosition = 0;
     std::uint32_t duration = 0;  // seconds
     // Drawn pixel by pixel once for the bar's size, then only copied.

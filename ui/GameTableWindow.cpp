@@ -2,6 +2,8 @@
 
 #include "cardlib/CardLibrary.h"
 #include "cardlib/CardRegion.h"
+#include "res/ResourceIds.h"
+#include "ui/ScaledArt.h"
 #include "ui/ScreenPainter.h"
 #include "ui/core/TableLayout.h"
 
@@ -15,10 +17,10 @@ void MoveTo(HWND window, const Rect& place)
     MoveWindow(window, place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
-void Invalidate(HWND window, int left, int top, int right, int bottom)
+void Invalidate(HWND window, const Rect& area)
 {
-    const RECT area{left, top, right, bottom};
-    InvalidateRect(window, &area, FALSE);
+    const RECT device{area.left, area.top, area.right, area.bottom};
+    InvalidateRect(window, &device, FALSE);
 }
 } // namespace
 
@@ -44,15 +46,16 @@ void GameTableWindow::SetBackgroundColour(Colour colour)
 void GameTableWindow::Redraw()
 {
     HWND window = Handle();
+    const DisplayScale& tableScale = Scale();
     // The side stacks' row along the top.
-    Invalidate(window, 0, 0, 5 * cardWidth, cardHeight);
+    Invalidate(window, tableScale.ToDevice(Rect{0, 0, 5 * cardWidth, cardHeight}));
     const CardRegion* triangleEnd = FindRegion(lastTriangleRegion);
     const CardRegion* removedPile = FindRegion(removedPileRegion);
     if (triangleEnd) {
         // Everything from below that row to the triangle's lower right corner.
         int x = 0, y = 0;
         triangleEnd->Position(x, y);
-        Invalidate(window, 0, cardHeight, x + cardWidth, y + cardHeight);
+        Invalidate(window, tableScale.ToDevice(Rect{0, cardHeight, x + cardWidth, y + cardHeight}));
     }
     if (removedPile) {
         // The removed pile and everything right of and below it.
@@ -60,7 +63,7 @@ void GameTableWindow::Redraw()
         removedPile->Position(x, y);
         RECT client = {};
         GetClientRect(window, &client);
-        Invalidate(window, x, y, client.right, client.bottom);
+        Invalidate(window, Rect{tableScale.ToDevice(x), tableScale.ToDevice(y), client.right, client.bottom});
     }
     if (!triangleEnd && !removedPile)
         InvalidateRect(window, nullptr, FALSE);
@@ -69,21 +72,33 @@ void GameTableWindow::Redraw()
 
 void GameTableWindow::OnSize(int width, int height)
 {
-    clientWidth = width;
-    clientHeight = height;
+    const DisplayScale& tableScale = Scale();
+    deviceWidth = width;
+    deviceHeight = height;
+    clientWidth = tableScale.ToLogical(width);
+    clientHeight = tableScale.ToLogical(height);
     const SIZE bannerSize = banner.ImageSize();
     const TableChildren places =
-        LayOutTableChildren(width, height, cardWidth, cardHeight, bannerSize.cx, bannerSize.cy);
-    MoveTo(clock.Window(), places.clock);
-    MoveTo(banner.Window(), places.banner);
+        LayOutTableChildren(clientWidth, clientHeight, cardWidth, cardHeight, bannerSize.cx, bannerSize.cy);
+    MoveTo(clock.Window(), tableScale.ToDevice(places.clock));
+    MoveTo(banner.Window(), tableScale.ToDevice(places.banner));
     cardsPanel.Place(places.cardsPanel);
     levelPanel.Place(places.levelPanel);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void GameTableWindow::SetScale(const DisplayScale& newScale)
+{
+    GameWindow::SetScale(newScale);
+    levelPanel.SetScale(newScale);
+    cardsPanel.SetScale(newScale);
+    titleArt = newScale.IsUnscaled() ? Picture{} : ScaledArt(IDB_TITLE, newScale);
+    LayOutAgain();
+}
+
 void GameTableWindow::OnScreenTimer(UINT_PTR)
 {
-    transition.Step(*this, Handle(), screenMode, clientWidth, clientHeight);
+    transition.Step(*this, Handle(), screenMode, deviceWidth, deviceHeight);
 }
 
 void GameTableWindow::PaintScreen(HDC dc)
@@ -91,10 +106,12 @@ void GameTableWindow::PaintScreen(HDC dc)
     ScreenContent content;
     content.mode = IsPaused() ? PauseScreen : screenMode;
     content.phase = IsPaused() ? 1 : transition.Phase();
-    content.width = clientWidth;
-    content.height = clientHeight;
-    content.cardWidth = cardWidth;
-    content.cardHeight = cardHeight;
+    content.width = deviceWidth;
+    content.height = deviceHeight;
+    content.cardWidth = Scale().WidestLength(cardWidth);
+    content.cardHeight = Scale().WidestLength(cardHeight);
+    content.scale = Scale();
+    content.title = titleArt.pixels.empty() ? nullptr : &titleArt;
     content.snapshot = transition.Snapshot();
     content.level = Level();
     content.cardsRemaining = cardsPanel.Value();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/PictureScaling.h"
 #include "ui/GameWindow.h"
 #include "ui/StatusPanel.h"
 
@@ -16,8 +17,13 @@ public:
     void SetBackgroundColour(Colour colour) override;
     // Repaints where cards lie, not the panels, the bar or the banner.
     void Redraw() override;
-    // Places the four children; the card regions keep their places.
+    // Places the four children for a client area of width x height device
+    // pixels, whose logical size the layout takes; the card regions keep
+    // their places.
     void OnSize(int width, int height) override;
+    // Everything drawn at the scale from now on, panels and screens too;
+    // the children are placed again.
+    void SetScale(const DisplayScale& newScale) override;
 
     void OnScreenTimer(UINT_PTR timerId) override;
     void SetCardsRemaining(int count) override { cardsPanel.SetValue(count); }
@@ -32,4 +38,5 @@ public:
 private:
     StatusPanel levelPanel;
     StatusPanel cardsPanel;
+    Picture titleArt; // the intro's title at the scale; none unscaled
 };

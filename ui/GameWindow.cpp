@@ -1,7 +1,11 @@
 #include "ui/GameWindow.h"
 
+#include "cardlib/CardButton.h"
 #include "cardlib/GdiHolders.h"
+#include "cardlib/LibraryPalette.h"
 #include "ui/core/ScreenWipe.h"
+
+#include <vector>
 
 GameWindow::~GameWindow()
 {
@@ -33,6 +37,39 @@ void GameWindow::Paint(HDC dc)
     CardWindow::Paint(dc);
     if (screenMode == GameOverScreen)
         PaintScreen(dc);
+}
+
+void GameWindow::SetScale(const DisplayScale& newScale)
+{
+    CardWindow::SetScale(newScale);
+    clock.SetScale(newScale);
+    banner.SetScale(newScale);
+}
+
+void GameWindow::LayOutAgain()
+{
+    RECT client = {};
+    GetClientRect(Handle(), &client);
+    OnSize(client.right, client.bottom);
+    transition.Resize(*this, Handle(), screenMode, client.right, client.bottom);
+}
+
+void GameWindow::PaintTable(HDC dc)
+{
+    // A button paints itself onto the window: here it is kept out of the
+    // table's paint and drawn into the context instead.
+    std::vector<CardButton*> shown;
+    for (int i = 0; i < ButtonCount(); ++i)
+        if (ButtonByIndex(i)->IsVisible()) {
+            shown.push_back(ButtonByIndex(i));
+            shown.back()->SetVisible(false);
+        }
+    CardWindow::Paint(dc);
+    ScopedLibraryPalette palette(dc);
+    for (CardButton* button : shown) {
+        button->SetVisible(true);
+        button->Draw(dc, !button->IsPressed(), Scale());
+    }
 }
 
 BOOL CALLBACK GameWindow::HideChild(HWND child, LPARAM)
@@ -68,7 +105,7 @@ bool GameWindow::ShowScreen(int mode)
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWindow::ScreenProcedure)));
     SetInputEnabled(mode != GameOverScreen);
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (!transition.Begin(window, clientWidth, clientHeight)) {
+    if (!transition.Begin(window, deviceWidth, deviceHeight)) {
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
         return false;
     }
@@ -113,6 +150,8 @@ bool GameWindow::RunScreenLoop(WPARAM& quitCode)
         // of the thread may use WM_USER for their own purposes.
         if (message.message == ScreenTransition::endMessage && message.hwnd == window)
             return true;
+        if (screenKeys && TranslateAcceleratorA(screenKeyTarget, screenKeys, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

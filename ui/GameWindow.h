@@ -27,6 +27,12 @@ public:
     void OnSize(int width, int height) override = 0;
     // The table, and over it the game-over screen once that has appeared.
     void Paint(HDC dc) override;
+    // The card window, the countdown bar and the banner draw at the scale
+    // from now on; the game's table adds its own parts and lays out again.
+    void SetScale(const DisplayScale& newScale) override;
+    // The table as it is painted, buttons included, into a context of the
+    // window's size other than the window's own (a screen's snapshot).
+    void PaintTable(HDC dc);
 
     virtual void OnScreenTimer(UINT_PTR timerId) = 0;
     virtual void SetCardsRemaining(int count) = 0;
@@ -50,6 +56,13 @@ public:
     // The table shows again and the countdown goes on from where it stood.
     void Resume();
     bool IsPaused() const { return paused; }
+    // Keys that still work while a screen is up, whose loop translates no
+    // others: an accelerator table, its commands sent to `target`. Not owned.
+    void SetScreenKeys(HWND target, HACCEL keys)
+    {
+        screenKeyTarget = target;
+        screenKeys = keys;
+    }
 
     CountdownClock& Clock() { return clock; }
     LinkBanner& Banner() { return banner; }
@@ -57,10 +70,16 @@ public:
     const ScreenTransition& Transition() const { return transition; }
 
 protected:
+    // Places the children again for the window's present size and scale;
+    // a screen that is up follows.
+    void LayOutAgain();
+
     ScreenTransition transition;
     CountdownClock clock;
     LinkBanner banner;
     int screenMode = NoScreen; // kept after the screen has gone
+    int deviceWidth = 0;       // the client area as the window has it
+    int deviceHeight = 0;
 
 private:
     static LRESULT CALLBACK ScreenProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -76,4 +95,6 @@ private:
 
     WNDPROC tableProcedure = nullptr; // the card window's procedure while a screen or the pause is up
     bool paused = false;
+    HWND screenKeyTarget = nullptr;
+    HACCEL screenKeys = nullptr;
 };

@@ -103,6 +103,13 @@ void LinkBanner::SetColour(std::uint32_t tableColour)
 
 void LinkBanner::SetScale(const DisplayScale& tableScale)
 {
+    // The hand is made again at the system's pointer size for a new DPI.
+    if (cursor && tableScale.Dpi() != scale.Dpi()) {
+        if (GetCursor() == cursor)
+            SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))); // IDC_ARROW
+        DestroyCursor(cursor);
+        cursor = nullptr;
+    }
     scale = tableScale;
     Repaint();
 }

@@ -4,6 +4,7 @@
 #include "ui/Fonts.h"
 #include "ui/core/ScreenLayout.h"
 
+#include <algorithm>
 #include <cstring>
 
 const char* const promptText = "click to continue...";
@@ -59,27 +60,44 @@ int TextHeight(HDC context, const char* text)
 }
 
 namespace {
-// The prompt's size in the window context's own font, before any is chosen.
-SIZE MeasurePrompt(HDC windowContext)
+SIZE Measure(HDC context, const char* text)
 {
     SIZE size = {};
-    GetTextExtentPoint32A(windowContext, promptText, static_cast<int>(std::strlen(promptText)), &size);
+    GetTextExtentPoint32A(context, text, static_cast<int>(std::strlen(text)), &size);
     return size;
+}
+
+HFONT MakePromptFont(const DisplayScale& scale)
+{
+    return MakeFont("Georgia", scale.ToDevice(screen::promptFont.height), screen::promptFont.weight);
 }
 } // namespace
 
-void DrawPrompt(HDC windowContext, int width, int height)
+void DrawPrompt(HDC windowContext, int width, int height, const DisplayScale& scale)
 {
-    GdiObject<HFONT> font(MakeFont("Georgia", screen::promptFont.height, screen::promptFont.weight));
+    GdiObject<HFONT> font(MakePromptFont(scale));
     ScopedSelect selected(windowContext, font.Get());
     SetTextColor(windowContext, screen::white);
     DrawCentredText(windowContext, width / 2, screen::PromptTop(height), promptText);
 }
 
-void ErasePrompt(HDC windowContext, HDC renderedScreen, int width, int height)
+// The place measured in the window context's own font, before any is
+// chosen, as the prompt has always been erased; and, where the table is
+// drawn larger than that font, the prompt's own extent with a margin.
+void ErasePrompt(HDC windowContext, HDC renderedScreen, int width, int height, const DisplayScale& scale)
 {
-    const SIZE measured = MeasurePrompt(windowContext);
-    const Rect place = screen::PromptEraseBox(width, height, measured.cx, measured.cy);
+    const SIZE measured = Measure(windowContext, promptText);
+    Rect place = screen::PromptEraseBox(width, height, measured.cx, measured.cy);
+    if (!scale.IsUnscaled()) {
+        GdiObject<HFONT> font(MakePromptFont(scale));
+        ScopedSelect selected(windowContext, font.Get());
+        const SIZE prompt = Measure(windowContext, promptText);
+        const int margin = scale.ToDevice(5);
+        const Rect own = RectAt(width / 2 - prompt.cx / 2 - margin, screen::PromptTop(height), prompt.cx + 2 * margin,
+                                prompt.cy + margin);
+        place = {std::min(place.left, own.left), place.top, std::max(place.right, own.right),
+                 std::max(place.bottom, own.bottom)};
+    }
     BitBlt(windowContext, place.left, place.top, place.Width(), place.Height(), renderedScreen, place.left,
            place.top, SRCCOPY);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
+
 #include <windows.h>
 
 // Drawing operations of the message screens.
@@ -17,9 +19,9 @@ void DrawCentredText(HDC context, int x, int y, const char* text);
 int TextHeight(HDC context, const char* text);
 
 // The blinking "click to continue..." prompt, drawn straight onto the
-// table window of width x height; erasing copies the rendered screen back
-// over the place the prompt can take.
-void DrawPrompt(HDC windowContext, int width, int height);
-void ErasePrompt(HDC windowContext, HDC renderedScreen, int width, int height);
+// table window of width x height device pixels in its font at the scale;
+// erasing copies the rendered screen back over the place the prompt can take.
+void DrawPrompt(HDC windowContext, int width, int height, const DisplayScale& scale);
+void ErasePrompt(HDC windowContext, HDC renderedScreen, int width, int height, const DisplayScale& scale);
 
 extern const char* const promptText;

@@ -3,6 +3,7 @@
 #include "cardlib/CardDrawing.h"
 #include "cardlib/GdiHolders.h"
 #include "cardlib/LibraryPalette.h"
+#include "cardlib/PictureDrawing.h"
 #include "res/ResourceIds.h"
 #include "ui/Fonts.h"
 #include "ui/ScreenDrawing.h"
@@ -14,7 +15,10 @@ const char* const ruleLine1 = "Dismantle the Morvane by removing two exposed";
 const char* const ruleLine2 = "cards with a combined face value of 13:";
 const char* const helpHint = "Select help->contents for more information";
 
-HFONT MakeScreenFont(screen::FontSpec spec) { return MakeFont("Georgia", spec.height, spec.weight); }
+HFONT MakeScreenFont(screen::FontSpec spec, const DisplayScale& scale)
+{
+    return MakeFont("Georgia", scale.ToDevice(spec.height), spec.weight);
+}
 
 void CopySnapshot(HDC context, const ScreenContent& content)
 {
@@ -26,16 +30,23 @@ void PaintIntro(HDC context, const ScreenContent& content)
 {
     const int width = content.width;
     const int height = content.height;
-    const screen::IntroLayout layout = screen::LayOutIntro(width, height, content.cardWidth, content.cardHeight);
+    const int cardWidth = content.cardWidth, cardHeight = content.cardHeight;
+    const screen::IntroLayout layout = screen::LayOutIntro(width, height, cardWidth, cardHeight, content.scale);
     const Rect& white = layout.whiteBand;
     const Rect& black = layout.blackBand;
     FillSolid(context, RECT{white.left, white.top, white.right, white.bottom}, screen::white);
     FillSolid(context, RECT{black.left, black.top, black.right, black.bottom}, screen::black);
-    DrawImageCentred(context, layout.titleCentre.x, layout.titleCentre.y, IDB_TITLE);
+    const Point title = layout.titleCentre;
+    if (content.title)
+        DrawPicture(context, title.x - content.title->width / 2, title.y - content.title->height / 2, *content.title);
+    else
+        DrawImageCentred(context, title.x, title.y, IDB_TITLE);
+    const RectList wholeCard = CardMaskColumns(cardWidth, cardHeight, CornerInsetsAt(content.scale));
     for (const screen::PlacedCard& card : layout.cards)
-        DrawCard(context, card.at.x, card.at.y, card.value);
+        DrawCardRects(context, RectAt(card.at.x, card.at.y, cardWidth, cardHeight), card.value, wholeCard,
+                      content.scale);
 
-    GdiObject<HFONT> font(MakeScreenFont(screen::introFont));
+    GdiObject<HFONT> font(MakeScreenFont(screen::introFont, content.scale));
     ScopedSelect selected(context, font.Get());
     SetTextColor(context, screen::introBlue);
     const int ruleHeight = TextHeight(context, ruleLine1);
@@ -63,8 +74,8 @@ void PaintVerdict(HDC context, const ScreenContent& content)
 {
     CopySnapshot(context, content);
     StippleRect(context, RECT{0, 0, content.width, content.height});
-    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont));
-    GdiObject<HFONT> lineFont(MakeScreenFont(screen::lineFont));
+    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont, content.scale));
+    GdiObject<HFONT> lineFont(MakeScreenFont(screen::lineFont, content.scale));
     ScopedSelect selected(context, titleFont.Get());
     const char* title = "Game Over";
     if (content.mode == LevelScreen) {
@@ -84,8 +95,8 @@ void PaintPause(HDC context, const ScreenContent& content)
     const RECT whole{0, 0, content.width, content.height};
     FillSolid(context, whole, screen::darkBlue);
     StippleRect(context, whole);
-    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont));
-    GdiObject<HFONT> promptFont(MakeScreenFont(screen::promptFont));
+    GdiObject<HFONT> titleFont(MakeScreenFont(screen::titleFont, content.scale));
+    GdiObject<HFONT> promptFont(MakeScreenFont(screen::promptFont, content.scale));
     ScopedSelect selected(context, titleFont.Get());
     SetTextColor(context, screen::white);
     DrawCentredText(context, content.width / 2, screen::TitleTop(content.height), "Paused");

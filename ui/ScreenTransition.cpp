@@ -54,31 +54,45 @@ void ScreenTransition::Step(GameWindow& table, HWND window, int mode, int width,
     if (phase == 0)
         WipeIn(table, context.Get(), window, mode, width, height);
     else if (phase == 1)
-        Blink(context.Get(), window, mode, width, height);
+        Blink(context.Get(), window, mode, width, height, table.Scale());
     else
-        WipeOut(context.Get(), window, mode, width, height);
+        WipeOut(context.Get(), window, mode, width, height, table.Scale());
+}
+
+void ScreenTransition::Render(GameWindow& table)
+{
+    const int kept = phase;
+    phase = 1;
+    table.PaintScreen(screen.Context());
+    phase = kept;
 }
 
 void ScreenTransition::WipeIn(GameWindow& table, HDC target, HWND window, int mode, int width, int height)
 {
-    if (progress == 0) {
-        // The whole screen is drawn once, off-screen, before its first strip shows.
-        phase = 1;
-        table.PaintScreen(screen.Context());
-        phase = 0;
-    }
+    // The whole screen is drawn once, off-screen, before its first strip shows.
+    if (progress == 0)
+        Render(table);
+    const DisplayScale& scale = table.Scale();
     progress += wipe::stepPixels;
-    const wipe::Step step = wipe::WipeIn(mode, progress, width, height);
+    const wipe::Step step = wipe::WipeIn(mode, progress, scale.ToLogical(width), scale.ToLogical(height), scale);
     CopyStrips(target, screen.Context(), step);
     if (!step.complete)
         return;
+    // The last device pixels past the table's logical size, if any.
+    if (!scale.IsUnscaled())
+        BitBlt(target, 0, 0, width, height, screen.Context(), 0, 0, SRCCOPY);
+    Complete(window);
+}
+
+void ScreenTransition::Complete(HWND window)
+{
     promptShown = false;
     phase = 1;
     progress = 0;
     SetTimer(window, timerId, wipe::promptPeriod, nullptr);
 }
 
-void ScreenTransition::Blink(HDC target, HWND window, int mode, int width, int height)
+void ScreenTransition::Blink(HDC target, HWND window, int mode, int width, int height, const DisplayScale& scale)
 {
     if (mode == GameOverScreen) {
         // No prompt: the game-over screen ends by itself.
@@ -86,13 +100,13 @@ void ScreenTransition::Blink(HDC target, HWND window, int mode, int width, int h
         return;
     }
     if (promptShown)
-        ErasePrompt(target, screen.Context(), width, height);
+        ErasePrompt(target, screen.Context(), width, height, scale);
     else
-        DrawPrompt(target, width, height);
+        DrawPrompt(target, width, height, scale);
     promptShown = !promptShown;
 }
 
-void ScreenTransition::WipeOut(HDC target, HWND window, int mode, int width, int height)
+void ScreenTransition::WipeOut(HDC target, HWND window, int mode, int width, int height, const DisplayScale& scale)
 {
     if (mode != IntroScreen) {
         Finish(window);
@@ -100,9 +114,27 @@ void ScreenTransition::WipeOut(HDC target, HWND window, int mode, int width, int
     }
     // The intro goes the way it came, uncovering the table as it was.
     progress += wipe::stepPixels;
-    const wipe::Step step = wipe::Intro(progress, width, height);
+    const wipe::Step step = wipe::Intro(progress, scale.ToLogical(width), scale.ToLogical(height), scale);
     CopyStrips(target, snapshot.Context(), step);
     if (step.complete)
+        Finish(window);
+}
+
+void ScreenTransition::Resize(GameWindow& table, HWND window, int mode, int width, int height)
+{
+    if (!running || finished || width <= 0 || height <= 0)
+        return;
+    WindowContext context(window);
+    if (!context.Get() || !snapshot.Create(context.Get(), width, height) ||
+        !screen.Create(context.Get(), width, height))
+        return;
+    table.PaintTable(snapshot.Context());
+    if (phase == 0 && progress == 0)
+        return; // the first tick renders the screen
+    Render(table);
+    if (phase == 0)
+        Complete(window);
+    else if (phase >= 2 && mode == IntroScreen)
         Finish(window);
 }
 

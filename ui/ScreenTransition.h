@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
 #include "ui/OffscreenImage.h"
 
 #include <windows.h>
@@ -22,10 +23,16 @@ public:
     ScreenTransition& operator=(const ScreenTransition&) = delete;
 
     // Takes the snapshot of the window's width x height and makes the
-    // screen's off-screen image; phase 0, no progress.
+    // screen's off-screen image; phase 0, no progress. Sizes here are the
+    // window's device pixels; the wipes run at the table's scale.
     bool Begin(HWND window, int width, int height);
     // One timer tick of the screen `mode`; `table` renders the screen.
     void Step(GameWindow& table, HWND window, int mode, int width, int height);
+    // The table took another size or scale while the screen is up: the
+    // snapshot is the table painted again at it, the screen rendered again;
+    // a wipe under way ends at once (in, the screen stands complete; out,
+    // the screen is over), so that no part of the window shows the old size.
+    void Resize(GameWindow& table, HWND window, int mode, int width, int height);
     // A click counts once the screen is complete; it re-arms the wipe timer.
     void Click(HWND window, int mode);
     // Releases both images; the phase is kept for later repaints.
@@ -40,14 +47,17 @@ public:
 
 private:
     void WipeIn(GameWindow& table, HDC target, HWND window, int mode, int width, int height);
-    void Blink(HDC target, HWND window, int mode, int width, int height);
-    void WipeOut(HDC target, HWND window, int mode, int width, int height);
+    void Blink(HDC target, HWND window, int mode, int width, int height, const DisplayScale& scale);
+    void WipeOut(HDC target, HWND window, int mode, int width, int height, const DisplayScale& scale);
+    // The complete screen, drawn off-screen once.
+    void Render(GameWindow& table);
+    void Complete(HWND window);
     // Ends the screen's loop once; later ticks find nothing to do.
     void Finish(HWND window);
 
     OffscreenImage snapshot;
     OffscreenImage screen;
-    int progress = 0; // pixels the current wipe has advanced
+    int progress = 0; // logical pixels the current wipe has advanced
     int phase = 0;
     bool promptShown = false;
     bool running = false;

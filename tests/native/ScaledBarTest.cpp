@@ -27,4 +27,25 @@ TEST(ScaledBar, DeviceRowsTakeTheColourOfTheirLogicalRow)
     }
 }
 
+// However large the bar is drawn, its used-up part crosses the inside
+// between the frames (two mapped logical rows at each end) in the level's
+// time: half of it at 85 of 170 s, all of it at 170 s. A tick fills inside
+// the mapped frames, once the bar has passed the mapped top rows.
+TEST(ScaledBar, UsedUpPartCrossesTheDeviceInsideInTheLevelsTime)
+{
+    const struct {
+        int zoom, height, inside, width, frame, firstFilled;
+    } cases[] = {{200, 910, 902, 28, 4, 6}, {125, 568, 562, 18, 3, 4}, {100, 455, 451, 14, 2, 3}};
+    for (const auto& c : cases) {
+        const DisplayScale scale(96, c.zoom);
+        EXPECT_EQ(countdown::BarPosition(85000, c.height, 170, scale), static_cast<std::uint32_t>(c.inside / 2));
+        EXPECT_EQ(countdown::BarPosition(170000, c.height, 170, scale), static_cast<std::uint32_t>(c.inside));
+        const auto fill = countdown::TickFill(10, 20, c.width, scale);
+        ASSERT_TRUE(fill.has_value()) << c.zoom;
+        EXPECT_EQ(*fill, (Rect{c.frame, 9, c.width - c.frame, 20})) << c.zoom;
+        EXPECT_FALSE(countdown::TickFill(c.firstFilled - 1, 20, c.width, scale).has_value()) << c.zoom;
+        EXPECT_TRUE(countdown::TickFill(c.firstFilled, 20, c.width, scale).has_value()) << c.zoom;
+    }
+}
+
 } // namespace

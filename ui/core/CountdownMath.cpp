@@ -3,8 +3,13 @@
 namespace countdown {
 
 namespace {
-// Rows a bar of this height can show as used up; none below 4 pixels.
-std::uint64_t Travel(int height) { return height > 4 ? static_cast<std::uint64_t>(height - 4) : 0; }
+// Rows a bar of this height can show as used up, inside two frames at each
+// end; none when the frames take it all.
+std::uint64_t Travel(int height, const DisplayScale& scale)
+{
+    const int frames = 2 * scale.ToDevice(2);
+    return height > frames ? static_cast<std::uint64_t>(height - frames) : 0;
+}
 
 // The low eight bits of a running channel value, negative values included.
 std::uint32_t Channel(int value) { return static_cast<std::uint32_t>(value) & 0xFFu; }
@@ -40,12 +45,12 @@ std::uint32_t PlayTime::Elapsed(std::uint32_t now) const
     return before + (now - since);
 }
 
-std::uint32_t BarPosition(std::uint32_t elapsed, int height, std::uint32_t duration)
+std::uint32_t BarPosition(std::uint32_t elapsed, int height, std::uint32_t duration, const DisplayScale& scale)
 {
     if (duration == 0)
         return static_cast<std::uint32_t>(height > 0 ? height : 0);
     // Wider than 32 bits so that a long stall cannot wrap the product round.
-    std::uint64_t covered = elapsed * Travel(height) / (std::uint64_t{duration} * 1000u);
+    std::uint64_t covered = elapsed * Travel(height, scale) / (std::uint64_t{duration} * 1000u);
     return covered > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(covered);
 }
 
@@ -70,13 +75,15 @@ bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now)
     return (secondsLeft == 20 || secondsLeft <= 10) && now % 1000u < 50u;
 }
 
-std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width)
+std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width,
+                             const DisplayScale& scale)
 {
-    if (drawnPosition < 3)
+    if (drawnPosition < static_cast<std::uint32_t>(scale.ToDevice(3)))
         return std::nullopt;
     // A position past the bottom is cut by the window anyway; keep it in int range.
     const std::uint32_t limit = 0x7FFFFFFF;
-    Rect fill{2, static_cast<int>(drawnPosition - 1), width - 2,
+    const int frames = scale.ToDevice(2);
+    Rect fill{frames, static_cast<int>(drawnPosition - 1), width - frames,
              static_cast<int>(position < limit ? position : limit)};
     if (fill.IsEmpty())
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
 #include "cardlib/core/Geometry.h"
 
 #include <cstdint>
@@ -47,7 +48,9 @@ private:
 // Height in pixels of the used-up part of a bar `height` pixels high after
 // `elapsed` milliseconds of play: the bar covers height - 4 pixels in
 // `duration` seconds. A duration of 0 gives a bar that is used up at once.
-std::uint32_t BarPosition(std::uint32_t elapsed, int height, std::uint32_t duration);
+// At a scale, `height` is in device rows and the bar covers all of them but
+// its two frames at each end, each frame a mapped logical row.
+std::uint32_t BarPosition(std::uint32_t elapsed, int height, std::uint32_t duration, const DisplayScale& scale = {});
 
 // True once the used-up part has passed the bottom of the bar's inside, or
 // at once for a duration of 0, or when the time has run out on a bar too
@@ -64,8 +67,10 @@ bool IsWarningDue(std::uint32_t secondsLeft, std::uint32_t now);
 
 // What one timer tick paints dark: from one row above the last drawn
 // position down to the new one, inside the frames. Nothing before the bar
-// has moved past its top rows, or when there is nothing new to cover.
-std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width);
+// has moved past its top rows, or when there is nothing new to cover. At a
+// scale in device pixels, inside the mapped frames.
+std::optional<Rect> TickFill(std::uint32_t drawnPosition, std::uint32_t position, int width,
+                             const DisplayScale& scale = {});
 
 // The rows of the dots on the inner frame, every height / 40 pixels. A bar
 // under 40 pixels high gets none (a step of 0 would never end).

@@ -9,7 +9,7 @@ constexpr std::array<int, 4> upperValues{33, 37, 43, 44};
 constexpr std::array<int, 4> lowerValues{12, 11, 5, 2};
 } // namespace
 
-IntroLayout LayOutIntro(int width, int height, int cardWidth, int cardHeight)
+IntroLayout LayOutIntro(int width, int height, int cardWidth, int cardHeight, const DisplayScale& scale)
 {
     IntroLayout layout;
     layout.whiteBand = {0, 0, width, height / 6};
@@ -18,7 +18,7 @@ IntroLayout LayOutIntro(int width, int height, int cardWidth, int cardHeight)
 
     const int gap = (4 * cardWidth) / 3;
     const int step = cardWidth + gap;
-    const int upperY = height / 2 - cardHeight / 3 + 5;
+    const int upperY = height / 2 - cardHeight / 3 + scale.ToDevice(5);
     const int upperX = width / 2 - 2 * cardWidth - gap / 2 - gap;
     const int lowerY = upperY + cardHeight / 4;
     const int lowerX = upperX - cardWidth / 3;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardlib/core/DisplayScale.h"
 #include "cardlib/core/Geometry.h"
 
 #include <array>
@@ -51,7 +52,9 @@ struct IntroLayout {
     std::array<PlacedCard, 8> cards;
 };
 
-IntroLayout LayOutIntro(int width, int height, int cardWidth, int cardHeight);
+// At a scale every size is in device pixels (the table's, the cards' as
+// drawn whole) and the fixed offsets are mapped.
+IntroLayout LayOutIntro(int width, int height, int cardWidth, int cardHeight, const DisplayScale& scale = {});
 
 // Tops of the two rule lines, given the text height t of the first line.
 int IntroRuleTop(int height, int textHeight, int line);

@@ -3,6 +3,8 @@
 #include "game/AppHolder.h"
 #include "game/GameBase.h"
 #include "res/ResourceIds.h"
+#include "tests/support/FakePlatform.h"
+#include "tests/win32/support/TestTable.h"
 #include "ui/GameTableWindow.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,58 @@ TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
     EXPECT_EQ(GetMenuState(game, IDC_EASY, MF_BYCOMMAND) & MF_CHECKED, 0u);
     EXPECT_EQ(GetMenuState(game, IDC_NORMAL, MF_BYCOMMAND) & MF_CHECKED, 0u);
     RegDeleteKeyA(HKEY_CURRENT_USER, key);
+}
+
+// Each zoom step makes the table that many percent of its unscaled size; a
+// step that changes nothing, or whose window the work area cannot hold
+// (200 % on the 1280 x 1024 test display), is refused with the refused
+// move's sound. Another DPI takes the place the system suggests. The zoom
+// is saved on close and taken at the next start.
+TEST(Zoom, StepsGrowTheTableWhileTheScreenHoldsItAndAreKept)
+{
+    FakePlatform platform;
+    ScopedPlatform installed{platform};
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halverin\\Wexa");
+    ASSERT_TRUE(MainWindow::Register(GetModuleHandleA(nullptr)) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
+    const auto tableClient = [](const AppHolder& holder) {
+        RECT client = {};
+        GetClientRect(holder.Game()->Table()->Handle(), &client);
+        return std::pair(client.right, client.bottom);
+    };
+    std::pair<long, long> unscaled;
+    {
+        AppHolder holder;
+        MainWindow window(holder);
+        ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
+        unscaled = tableClient(holder);
+        const struct { int command, zoom; bool refused; } steps[] = {
+            {IDC_ZOOM_OUT, 100, true}, {IDC_ZOOM_IN, 125, false}, {IDC_ZOOM_IN, 150, false},
+            {IDC_ZOOM_IN, 175, false}, {IDC_ZOOM_IN, 175, true},  {IDC_ZOOM_RESET, 100, false},
+            {IDC_ZOOM_IN, 125, false}};
+        for (const auto& step : steps) {
+            platform.memorySounds.clear();
+            SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(step.command), 0);
+            const auto zoomed = [&](long length) { return (length * step.zoom + 50) / 100; };
+            EXPECT_EQ(tableClient(holder), std::pair(zoomed(unscaled.first), zoomed(unscaled.second))) << step.zoom;
+            EXPECT_EQ(platform.memorySounds.size() == 1 &&
+                          platform.memorySounds[0].wave == GameBase::LoadWave(IDW_REFUSED),
+                      step.refused)
+                << step.zoom;
+        }
+        // Moved onto a monitor of 144 DPI: the place the system suggests, the table at 150 % x 125 %.
+        RECT suggested = {10, 20, 1310, 1000}, now = {};
+        SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+        GetWindowRect(window.Handle(), &now);
+        EXPECT_TRUE(EqualRect(&now, &suggested));
+        EXPECT_EQ(holder.Game()->Table()->Scale().ToDevice(96), 180);
+        SendMessageA(window.Handle(), WM_CLOSE, 0, 0);
+    }
+    TakeQuitMessage();
+    AppHolder holder;
+    MainWindow window(holder);
+    ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
+    EXPECT_EQ(tableClient(holder), std::pair((unscaled.first * 125 + 50) / 100, (unscaled.second * 125 + 50) / 100));
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halverin\\Wexa");
 }
 
 } // namespace

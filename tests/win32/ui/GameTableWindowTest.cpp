@@ -11,16 +11,19 @@ using GameTableWindowTest = TableFixture;
 // The children follow the table's size and the banner's picture family
 // (220 x 25 or 266 x 30), which the banner asks for when a colour change
 // swaps it; a colour change repaints the table and the panels' label
-// bands. Places are x, y, width, height.
+// bands. Places are x, y, width, height. At 200 % a table of 706 x 500
+// device pixels is laid out as one of 353 x 250, every place doubled.
 TEST_F(GameTableWindowTest, ChildrenPlacedAndColouredWithTheTable)
 {
     const struct {
         int width, height;
         Colour colour;
         std::array<int, 4> clock, banner, cards, level;
+        int zoom = 100;
     } cases[] = {
         {706, 500, 0x00E9B185, {671, 10, 14, 428}, {415, 454, 266, 30}, {428, 10, 54, 65}, {593, 10, 54, 65}},
         {200, 300, 0x00328032, {165, 10, 14, 228}, {-45, 254, 220, 25}, {-78, 10, 54, 65}, {87, 10, 54, 65}},
+        {706, 500, 0x00E9B185, {636, 20, 28, 356}, {124, 408, 532, 60}, {150, 20, 108, 130}, {480, 20, 108, 130}, 200},
     };
     const auto placeOf = [this](HWND child) {
         RECT r = {};
@@ -29,6 +32,7 @@ TEST_F(GameTableWindowTest, ChildrenPlacedAndColouredWithTheTable)
         return std::array<int, 4>{r.left, r.top, r.right - r.left, r.bottom - r.top};
     };
     for (const auto& c : cases) {
+        table.SetScale(DisplayScale(96, c.zoom));
         MoveWindow(Table(), 0, 0, c.width, c.height, TRUE);
         table.SetBackgroundColour(c.colour);
         PumpMessagesFor(0); // the banner's layout request
