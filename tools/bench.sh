@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the 64-bit Windows programs and runs every benchmark (tests/bench/)
+# Builds the 64-bit Windows programs and runs every benchmark (tools/bench/)
 # under Wine on a display (Xvfb when there is none). Prints the machine, the
 # Wine version and each benchmark's figures. Not a test: it never fails on
 # slow figures, only when a benchmark cannot run.
