@@ -92,7 +92,7 @@ void GameTableWindow::SetScale(const DisplayScale& newScale)
     GameWindow::SetScale(newScale);
     levelPanel.SetScale(newScale);
     cardsPanel.SetScale(newScale);
-    titleArt = newScale.IsUnscaled() ? Picture{} : ScaledArt(IDB_TITLE, newScale);
+    titleArt = Picture{};
     LayOutAgain();
 }
 
@@ -111,6 +111,8 @@ void GameTableWindow::PaintScreen(HDC dc)
     content.cardWidth = Scale().WidestLength(cardWidth);
     content.cardHeight = Scale().WidestLength(cardHeight);
     content.scale = Scale();
+    if (content.mode == IntroScreen && titleArt.pixels.empty() && !Scale().IsUnscaled())
+        titleArt = ScaledArt(IDB_TITLE, Scale());
     content.title = titleArt.pixels.empty() ? nullptr : &titleArt;
     content.snapshot = transition.Snapshot();
     content.level = Level();

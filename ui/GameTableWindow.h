@@ -36,7 +36,11 @@ public:
     const StatusPanel& CardsPanel() const { return cardsPanel; }
 
 private:
+    void DropScreenPictures() override { titleArt = Picture{}; }
+
     StatusPanel levelPanel;
     StatusPanel cardsPanel;
-    Picture titleArt; // the intro's title at the scale; none unscaled
+    // The intro's title at the scale, made when an intro is painted and
+    // dropped when the screen has gone; none unscaled.
+    Picture titleArt;
 };

@@ -117,6 +117,7 @@ bool GameWindow::ShowScreen(int mode)
     const bool ended = RunScreenLoop(quitCode);
     KillTimer(window, ScreenTransition::timerId);
     transition.End();
+    DropScreenPictures();
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(tableProcedure));
     if (!ended) {
         // The outer loop must see the quit too.

@@ -73,6 +73,8 @@ protected:
     // Places the children again for the window's present size and scale;
     // a screen that is up follows.
     void LayOutAgain();
+    // A screen has gone: pictures made only for screens may go with it.
+    virtual void DropScreenPictures() {}
 
     ScreenTransition transition;
     CountdownClock clock;
