@@ -1,7 +1,7 @@
 # Sourced by the scripts: gives them an X display, starting Xvfb when there
 # is none (sets DISPLAY and, when it started a server, WEXA_XVFB_PID), and a
 # running Wine for the build's private prefix.
-wexa_ensure_display() {
+wexa_ensure_display() { # [screen size, 1280x1024 unless given]
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
@@ -16,7 +16,7 @@ wexa_ensure_display() {
             fi
             rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
         fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${1:-1280x1024}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
         WEXA_XVFB_PID=$!
         local tries
         for tries in $(seq 1 50); do
