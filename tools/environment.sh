@@ -1,7 +1,10 @@
 # Sourced by the scripts: gives them an X display, starting Xvfb when there
 # is none (sets DISPLAY and, when it started a server, WEXA_XVFB_PID), and a
-# running Wine for the build's private prefix.
-wexa_ensure_display() { # [screen size, 1280x1024 unless given]
+# running Wine for the build's private prefix. The screen holds the window
+# at 192 DPI zoomed to 125 % (1771x1363), which the scale test shows: a test
+# cannot start a larger display of its own, as Wine's programs of one prefix
+# take the monitors' sizes from the display the prefix's desktop runs on.
+wexa_ensure_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
@@ -16,7 +19,7 @@ wexa_ensure_display() { # [screen size, 1280x1024 unless given]
             fi
             rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
         fi
-        Xvfb ":$n" -screen 0 "${1:-1280x1024}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 2560x2048x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
         WEXA_XVFB_PID=$!
         local tries
         for tries in $(seq 1 50); do
