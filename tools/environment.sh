@@ -1,8 +1,11 @@
 # Sourced by the scripts: gives them an X display, starting Xvfb when there
 # is none (sets DISPLAY and, when it started a server, WEXA_XVFB_PID), and a
-# running Wine for the build's private prefix.
-wexa_ensure_display() { # [screen size of a server it starts, 1280x1024 when none]
-    local screen=${1:-1280x1024}
+# running Wine for the build's private prefix. The screen holds the window
+# at 192 DPI zoomed to 125 % (1771x1363), which the scale test shows: a test
+# cannot start a larger display of its own, as Wine's programs of one prefix
+# take the monitors' sizes from the display the prefix's desktop runs on.
+wexa_ensure_display() { # [screen size of a server it starts, 2560x2048 when none]
+    local screen=${1:-2560x2048}
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi

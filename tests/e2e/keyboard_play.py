@@ -1,15 +1,17 @@
 """Plays level 1 of a deal by keys alone on the running program and prints
 what it saw. Arguments: the deal as deal_layout prints it, the table's
-screen origin x y, the screen width. Finds eight pairs in the deal, then
-for each one tabs the focus frame to the first card (yellow dashes round
-it), picks it up with Enter, tabs to its partner and drops it there; at
-last tabs to "next level" and presses Enter. Every wait is for the frame
-where the reading order puts it, up to a minute."""
+screen origin x y, the screen width, the display's DPI (96 unless given: a
+table point is looked at mid-way across the device pixels it covers). Finds
+eight pairs in the deal, then for each one tabs the focus frame to the first
+card (yellow dashes round it), picks it up with Enter, tabs to its partner
+and drops it there; at last tabs to "next level" and presses Enter. Every
+wait is for the frame where the reading order puts it, up to a minute."""
 import subprocess
 import sys
 import time
 
 deal, ox, oy, screen_width = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+dpi = int(sys.argv[5]) if len(sys.argv) > 5 else 96
 base = {29: (5, 10), 32: (129, 10), 33: (241, 10), 30: (5, 130), 34: (129, 130), 31: (5, 250)}
 button = (586, 100)
 
@@ -63,7 +65,8 @@ def plan(state, pairs):
 def framed(raw, at):
     """Yellow dashes down both sides of the box, black above them."""
     right = at[0] + (70 if at == button else 71)
-    colour = [raw[((oy + at[1] + dy) * screen_width + ox + x) * 3:][:3] for x, dy in
+    device = lambda v: (2 * v + 1) * dpi // 192
+    colour = [raw[((oy + device(at[1] + dy)) * screen_width + ox + device(x)) * 3:][:3] for x, dy in
               ((at[0] - 2, 5), (right, 5), (at[0] - 2, 1))]
     return colour == [b"\xff\xff\x00", b"\xff\xff\x00", b"\0\0\0"]
 

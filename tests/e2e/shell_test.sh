@@ -8,6 +8,8 @@ source "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Halverin\Wexa'
 e2e_reg delete "$key" /f >/dev/null
 e2e_start "$1" /seed 1
+# The keys go to our window wherever the last test left the pointer.
+e2e_activate
 
 # The mean row of the check mark's black ink in the open menu's left column;
 # none while the menu is not painted yet (a fresh X window is all black).
