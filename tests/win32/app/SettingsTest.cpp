@@ -51,10 +51,10 @@ TEST(Settings, ReadWhenFourBytesWrittenAsDwordsAndShownInTheMenu)
 }
 
 // Each zoom step makes the table that many percent of its unscaled size; a
-// step that changes nothing, or whose window the work area cannot hold
-// (200 % on the 1280 x 1024 test display), is refused with the refused
-// move's sound. Another DPI takes the place the system suggests. The zoom
-// is saved on close and taken at the next start.
+// step that changes nothing, or whose window (the frames do not grow) the
+// work area cannot hold, is refused with the refused move's sound. Another
+// DPI takes the place the system suggests. The zoom is saved on close and
+// taken at the next start.
 TEST(Zoom, StepsGrowTheTableWhileTheScreenHoldsItAndAreKept)
 {
     FakePlatform platform;
@@ -72,20 +72,34 @@ TEST(Zoom, StepsGrowTheTableWhileTheScreenHoldsItAndAreKept)
         MainWindow window(holder);
         ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr)));
         unscaled = tableClient(holder);
-        const struct { int command, zoom; bool refused; } steps[] = {
-            {IDC_ZOOM_OUT, 100, true}, {IDC_ZOOM_IN, 125, false}, {IDC_ZOOM_IN, 150, false},
-            {IDC_ZOOM_IN, 175, false}, {IDC_ZOOM_IN, 175, true},  {IDC_ZOOM_RESET, 100, false},
-            {IDC_ZOOM_IN, 125, false}};
-        for (const auto& step : steps) {
+        RECT outer = {}, work = {};
+        GetWindowRect(window.Handle(), &outer);
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        const auto zoomed = [&](int zoom) {
+            return std::pair((unscaled.first * zoom + 50) / 100, (unscaled.second * zoom + 50) / 100);
+        };
+        const auto fits = [&](int zoom) {
+            return outer.right - outer.left - unscaled.first + zoomed(zoom).first <= work.right - work.left &&
+                   outer.bottom - outer.top - unscaled.second + zoomed(zoom).second <= work.bottom - work.top;
+        };
+        const auto press = [&](int command, int zoom, bool refused) {
             platform.memorySounds.clear();
-            SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(step.command), 0);
-            const auto zoomed = [&](long length) { return (length * step.zoom + 50) / 100; };
-            EXPECT_EQ(tableClient(holder), std::pair(zoomed(unscaled.first), zoomed(unscaled.second))) << step.zoom;
+            SendMessageA(window.Handle(), WM_COMMAND, static_cast<WPARAM>(command), 0);
+            EXPECT_EQ(tableClient(holder), zoomed(zoom)) << zoom;
             EXPECT_EQ(platform.memorySounds.size() == 1 &&
                           platform.memorySounds[0].wave == GameBase::LoadWave(IDW_REFUSED),
-                      step.refused)
-                << step.zoom;
-        }
+                      refused)
+                << zoom;
+        };
+        press(IDC_ZOOM_OUT, 100, true);
+        const int steps[] = {100, 125, 150, 175, 200, 250, 300};
+        int at = 0;
+        for (; at + 1 < 7 && fits(steps[at + 1]); ++at)
+            press(IDC_ZOOM_IN, steps[at + 1], false);
+        ASSERT_GE(steps[at], 150) << "the test's screen holds the table at 150 %";
+        press(IDC_ZOOM_IN, steps[at], true);
+        press(IDC_ZOOM_RESET, 100, false);
+        press(IDC_ZOOM_IN, 125, false);
         // Moved onto a monitor of 144 DPI: the place the system suggests, the table at 150 % x 125 %.
         RECT suggested = {10, 20, 1310, 1000}, now = {};
         SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
