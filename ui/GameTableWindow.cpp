@@ -17,11 +17,6 @@ void MoveTo(HWND window, const Rect& place)
     MoveWindow(window, place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
-void Invalidate(HWND window, const Rect& area)
-{
-    const RECT device{area.left, area.top, area.right, area.bottom};
-    InvalidateRect(window, &device, FALSE);
-}
 } // namespace
 
 bool GameTableWindow::CreateTable(HWND parent, DWORD extendedStyle, DWORD style, int x, int y, int width,
@@ -46,16 +41,15 @@ void GameTableWindow::SetBackgroundColour(Colour colour)
 void GameTableWindow::Redraw()
 {
     HWND window = Handle();
-    const DisplayScale& tableScale = Scale();
     // The side stacks' row along the top.
-    Invalidate(window, tableScale.ToDevice(Rect{0, 0, 5 * cardWidth, cardHeight}));
+    InvalidateLogical(Rect{0, 0, 5 * cardWidth, cardHeight});
     const CardRegion* triangleEnd = FindRegion(lastTriangleRegion);
     const CardRegion* removedPile = FindRegion(removedPileRegion);
     if (triangleEnd) {
         // Everything from below that row to the triangle's lower right corner.
         int x = 0, y = 0;
         triangleEnd->Position(x, y);
-        Invalidate(window, tableScale.ToDevice(Rect{0, cardHeight, x + cardWidth, y + cardHeight}));
+        InvalidateLogical(Rect{0, cardHeight, x + cardWidth, y + cardHeight});
     }
     if (removedPile) {
         // The removed pile and everything right of and below it.
@@ -63,7 +57,8 @@ void GameTableWindow::Redraw()
         removedPile->Position(x, y);
         RECT client = {};
         GetClientRect(window, &client);
-        Invalidate(window, Rect{tableScale.ToDevice(x), tableScale.ToDevice(y), client.right, client.bottom});
+        const RECT area = {Scale().ToDevice(x), Scale().ToDevice(y), client.right, client.bottom};
+        InvalidateRect(window, &area, FALSE);
     }
     if (!triangleEnd && !removedPile)
         InvalidateRect(window, nullptr, FALSE);
